@@ -1,0 +1,12 @@
+#pragma once
+
+// A key press or release as the states receive it.
+struct KeyEvent {
+    enum Action { Press = 0, Release = 1 };
+
+    int key = 0;        // SDL key symbol
+    int modifiers = 0;  // SDL modifier mask
+    int action = Press;
+    int unicode = 0;
+    char character = 0;
+};

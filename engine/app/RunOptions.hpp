@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// How a run of the application was asked to behave from the command line.
+struct RunOptions {
+    std::string contentDir;   // folder that holds config/, images/, ...; empty: next to the executable
+    std::string saveDir;      // replaces the application-data base folder when set
+    int fullScreen = -1;      // -1: as saved, 0: windowed, 1: full screen
+    bool hasSeed = false;
+    std::uint32_t seed = 0;
+    int fixedStep = 0;        // > 0: every frame advances the clock by exactly this many ms
+    long frames = -1;         // >= 0: quit cleanly after this many frames
+    std::vector<std::pair<long, std::string>> screenshots;  // frame number, PNG path
+};

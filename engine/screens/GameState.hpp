@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/screens/InputListener.hpp"
+
+class GameApp;
+class Graphics;
+
+// What the application needs of anything on its state stack. The stack does
+// not own its states. Only enabled states get input and updates; all are drawn.
+class GameState : public InputListener, public ReferenceCountable {
+public:
+    ~GameState() override = default;
+
+    virtual void start(GameApp* app) = 0;
+    virtual void enter(GameApp* app) = 0;
+    virtual void leave(GameApp* app) = 0;
+    virtual void pause(GameApp* app) = 0;
+    virtual void resume(GameApp* app) = 0;
+    virtual void draw(Graphics* graphics) = 0;
+    virtual void update(int milliseconds) = 0;
+    virtual void releaseGraphics() = 0;
+    virtual void restoreGraphics() = 0;
+
+    bool isEnabled() const { return enabled_; }
+    void setEnabled(bool enabled) { enabled_ = enabled; }
+
+protected:
+    bool enabled_ = true;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/app/KeyEvent.hpp"
+#include "engine/app/MouseEvent.hpp"
+
+class InputListener {
+public:
+    virtual ~InputListener() = default;
+    virtual void onKeyEvent(const KeyEvent& event) = 0;
+    virtual void onMouseEvent(const MouseEvent& event) = 0;
+};

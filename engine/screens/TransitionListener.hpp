@@ -1,0 +1,7 @@
+#pragma once
+
+class TransitionListener {
+public:
+    virtual ~TransitionListener() = default;
+    virtual void onTransitionFinished(int transitionId) = 0;
+};

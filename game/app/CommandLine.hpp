@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/app/RunOptions.hpp"
+
+// The options of the chrona command. parse() never exits: the caller acts on
+// the result (help and version texts, errors with exit code 2).
+struct CommandLine {
+    enum class Outcome { Run, Help, Version, Error };
+
+    Outcome outcome = Outcome::Run;
+    std::string error;
+    RunOptions run;
+
+    static CommandLine parse(const std::vector<std::string>& args);
+    static std::string helpText();
+};

@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "game/app/CommandLine.hpp"
+
+TEST(CommandLine, ReadsEveryRunOption) {
+    const CommandLine cl = CommandLine::parse({"--content", "c", "--save-dir", "s", "--windowed", "--seed", "42",
+                                               "--fixed-step", "16", "--frames", "60", "--screenshot", "10:a.png",
+                                               "--screenshot", "59:dir/b.png"});
+    ASSERT_EQ(cl.outcome, CommandLine::Outcome::Run) << cl.error;
+    EXPECT_EQ(cl.run.contentDir, "c");
+    EXPECT_EQ(cl.run.saveDir, "s");
+    EXPECT_EQ(cl.run.fullScreen, 0);
+    EXPECT_TRUE(cl.run.hasSeed);
+    EXPECT_EQ(cl.run.seed, 42u);
+    EXPECT_EQ(cl.run.fixedStep, 16);
+    EXPECT_EQ(cl.run.frames, 60);
+    ASSERT_EQ(cl.run.screenshots.size(), 2u);
+    EXPECT_EQ(cl.run.screenshots[1].first, 59);
+    EXPECT_EQ(cl.run.screenshots[1].second, "dir/b.png");
+    EXPECT_EQ(CommandLine::parse({"--fullscreen"}).run.fullScreen, 1);
+    EXPECT_EQ(CommandLine::parse({"--version"}).outcome, CommandLine::Outcome::Version);
+    EXPECT_EQ(CommandLine::parse({"--help"}).outcome, CommandLine::Outcome::Help);
+}
+
+TEST(CommandLine, RejectsUnknownAndMalformedOptions) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--bogus"},
+                                                                  {"--seed"},
+                                                                  {"--seed", "-1"},
+                                                                  {"--seed", "12x"},
+                                                                  {"--fixed-step", "0"},
+                                                                  {"--frames", "ten"},
+                                                                  {"--screenshot", "5"},
+                                                                  {"--screenshot", "x:a.png"},
+                                                                  {"--screenshot", "5:"},
+                                                                  {"--content"}}) {
+        const CommandLine cl = CommandLine::parse(args);
+        EXPECT_EQ(cl.outcome, CommandLine::Outcome::Error) << args[0];
+        EXPECT_FALSE(cl.error.empty());
+    }
+}
