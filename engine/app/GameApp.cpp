@@ -1,0 +1,99 @@
+#include "engine/app/GameApp.hpp"
+
+#include "engine/app/Clock.hpp"
+#include "engine/app/KeyEvent.hpp"
+#include "engine/app/MouseEvent.hpp"
+#include "engine/app/Timer.hpp"
+#include "engine/screens/GameState.hpp"
+
+namespace {
+GameApp* g_app = nullptr;
+}
+
+GameApp* gameApp() {
+    return g_app;
+}
+
+GameApp::GameApp(std::unique_ptr<Clock> clock) : clock_(std::move(clock)), timer_(std::make_unique<Timer>(*clock_)) {
+    g_app = this;
+}
+
+GameApp::~GameApp() {
+    while (!states_.empty()) {
+        GameState* top = states_.back();
+        states_.pop_back();
+        top->leave(this);
+    }
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
+void GameApp::pushState(GameState* state) {
+    if (!states_.empty()) {
+        states_.back()->pause(this);
+    }
+    states_.push_back(state);
+    state->enter(this);
+}
+
+void GameApp::popState() {
+    if (states_.empty()) {
+        return;
+    }
+    GameState* top = states_.back();
+    states_.pop_back();
+    top->leave(this);
+    if (!states_.empty()) {
+        states_.back()->resume(this);
+    }
+}
+
+void GameApp::changeState(GameState* state) {
+    if (states_.empty()) {
+        return;
+    }
+    GameState* top = states_.back();
+    states_.pop_back();
+    top->leave(this);
+    state->start(this);
+}
+
+void GameApp::startState(GameState* state) {
+    state->start(this);
+}
+
+GameState* GameApp::topState() const {
+    return states_.empty() ? nullptr : states_.back();
+}
+
+void GameApp::updateStates(int milliseconds) {
+    for (std::size_t i = 0; i < states_.size(); ++i) {
+        GameState* state = states_[i];
+        if (state->isEnabled()) {
+            state->update(milliseconds);
+        }
+    }
+}
+
+void GameApp::drawStates(Graphics* graphics) {
+    for (std::size_t i = 0; i < states_.size(); ++i) {
+        states_[i]->draw(graphics);
+    }
+}
+
+void GameApp::deliverKey(const KeyEvent& event) {
+    for (std::size_t i = states_.size(); i-- > 0;) {
+        if (i < states_.size() && states_[i]->isEnabled()) {
+            states_[i]->onKeyEvent(event);
+        }
+    }
+}
+
+void GameApp::deliverMouse(const MouseEvent& event) {
+    for (std::size_t i = states_.size(); i-- > 0;) {
+        if (i < states_.size() && states_[i]->isEnabled()) {
+            states_[i]->onMouseEvent(event);
+        }
+    }
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "engine/render/Point.hpp"
+
+class Clock;
+class GameState;
+class Graphics;
+class Timer;
+
+// The platform-neutral core of the application: the state stack, the game
+// clock, the quit flags and the services every screen reaches through the
+// global application pointer. The stack does not own its states.
+class GameApp {
+public:
+    explicit GameApp(std::unique_ptr<Clock> clock);
+    virtual ~GameApp();
+
+    GameApp(const GameApp&) = delete;
+    GameApp& operator=(const GameApp&) = delete;
+
+    virtual void init() = 0;
+    virtual char translateKey(int unicode) = 0;
+    virtual void run() = 0;
+    virtual void startOpeningCutscene() {}
+    virtual Point getLastMousePosition() const = 0;
+    virtual void setLastMousePosition(const Point& position) = 0;
+    // Asked when the player closes the window; true lets the game end.
+    virtual bool confirmQuit() { return true; }
+    virtual void onExit() {}
+    virtual const char* saveGameId() const { return "UNIMPLEMENTED"; }
+    virtual void saveScreenshot(const char* /*path*/) {}
+    virtual Graphics* getGraphics() = 0;
+
+    void pushState(GameState* state);
+    void popState();
+    void changeState(GameState* state);
+    void startState(GameState* state);
+    GameState* topState() const;
+    const std::vector<GameState*>& getStates() const { return states_; }
+
+    // Every enabled state from the bottom up; the walk re-reads the stack so a
+    // state may pop itself or push another from inside its update.
+    void updateStates(int milliseconds);
+    // Every state from the bottom up, enabled or not.
+    void drawStates(Graphics* graphics);
+    void deliverKey(const struct KeyEvent& event);
+    void deliverMouse(const struct MouseEvent& event);
+
+    void requestQuit() { quitRequested_ = true; }
+    void exitNow() { exitNow_ = true; }
+    bool isQuitRequested() const { return quitRequested_; }
+    bool isExitNow() const { return exitNow_; }
+
+    Timer* getTimer() const { return timer_.get(); }
+    Clock& getClock() const { return *clock_; }
+    int getScreenWidth() const { return screenWidth_; }
+    int getScreenHeight() const { return screenHeight_; }
+
+    // Counters of matrix pushes and pops in the current frame (statistics).
+    std::uint32_t pushCount = 0;
+    std::uint32_t popCount = 0;
+
+protected:
+    bool quitRequested_ = false;
+    bool exitNow_ = false;
+    std::vector<GameState*> states_;
+    int screenWidth_ = 0;
+    int screenHeight_ = 0;
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<Timer> timer_;
+};
+
+// The one application object, published by its constructor.
+GameApp* gameApp();
