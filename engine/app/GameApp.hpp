@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/render/Point.hpp"
@@ -34,6 +35,8 @@ public:
     virtual const char* saveGameId() const { return "UNIMPLEMENTED"; }
     virtual void saveScreenshot(const char* /*path*/) {}
     virtual Graphics* getGraphics() = 0;
+    // Makes the picture at path the drawn mouse cursor; false when it cannot.
+    virtual bool setCursorImage(const std::string& path) = 0;
 
     void pushState(GameState* state);
     void popState();
