@@ -4,6 +4,7 @@
 #include "engine/app/KeyEvent.hpp"
 #include "engine/app/MouseEvent.hpp"
 #include "engine/app/Timer.hpp"
+#include "engine/audio/SoundSystem.hpp"
 #include "engine/screens/GameState.hpp"
 
 namespace {

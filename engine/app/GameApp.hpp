@@ -9,6 +9,7 @@
 
 class Clock;
 class GameState;
+class SoundSystem;
 class Graphics;
 class Timer;
 
@@ -59,6 +60,7 @@ public:
     bool isExitNow() const { return exitNow_; }
 
     Timer* getTimer() const { return timer_.get(); }
+    SoundSystem* getSoundSystem() const { return soundSystem_.get(); }
     Clock& getClock() const { return *clock_; }
     int getScreenWidth() const { return screenWidth_; }
     int getScreenHeight() const { return screenHeight_; }
@@ -75,6 +77,7 @@ protected:
     int screenHeight_ = 0;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Timer> timer_;
+    std::unique_ptr<SoundSystem> soundSystem_;
 };
 
 // The one application object, published by its constructor.

@@ -1,6 +1,7 @@
 #include "engine/app/SDLGameApp.hpp"
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_image.h>
 
 #include <cstdio>
 #include <iostream>
@@ -11,9 +12,11 @@
 #include "engine/app/SDLClock.hpp"
 #include "engine/app/ScreenshotFolder.hpp"
 #include "engine/app/Timer.hpp"
+#include "engine/audio/SDLSoundSystem.hpp"
 #include "engine/render/GLGraphics.hpp"
 #include "engine/render/GLTexture.hpp"
-#include "engine/render/ScreenReadback.hpp"
+#include "engine/render/PngWriter.hpp"
+#include "engine/render/ScreenCapture.hpp"
 #include "engine/screens/GameState.hpp"
 
 namespace {
@@ -52,6 +55,8 @@ SDLGameApp* sdlGameApp() {
 
 SDLGameApp::SDLGameApp(const RunOptions& options) : GameApp(makeClock(options)), options_(options) {
     g_sdlApp = this;
+    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    soundSystem_ = std::make_unique<SDLSoundSystem>();
     if (options.fixedStep > 0) {
         manualClock_ = static_cast<ManualClock*>(clock_.get());
     }
@@ -73,15 +78,16 @@ Graphics* SDLGameApp::getGraphics() {
     return graphics_.get();
 }
 
-bool SDLGameApp::initVideo(int width, int height, int bitDepth) {
-    screenWidth_ = width;
-    screenHeight_ = height;
-    bitDepth_ = bitDepth;
+bool SDLGameApp::startSDL() {
+    if (sdlStarted_) {
+        return true;
+    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
         std::cout << "Unable to initialise SDL: " << SDL_GetError() << std::endl;
         onError(0);
         return false;
     }
+    sdlStarted_ = true;
     SDL_Rect** modes = SDL_ListModes(nullptr, SDL_FULLSCREEN | SDL_HWSURFACE);
     if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
         videoModes_.kind = VideoModes::Kind::Any;
@@ -91,9 +97,23 @@ bool SDLGameApp::initVideo(int width, int height, int bitDepth) {
             videoModes_.modes.push_back(VideoMode{modes[i]->w, modes[i]->h});
         }
     }
+    return true;
+}
+
+bool SDLGameApp::initVideo(int width, int height, int bitDepth) {
+    screenWidth_ = width;
+    screenHeight_ = height;
+    bitDepth_ = bitDepth;
+    if (!startSDL()) {
+        return false;
+    }
     SDL_EnableUNICODE(1);
     SDL_EnableKeyRepeat(500, 30);
     SDL_WM_SetCaption(caption_.c_str(), nullptr);
+    audioAvailable_ = soundSystem_->open();
+    if (!audioAvailable_) {
+        onError(1);
+    }
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
     beforeVideoInit();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -104,7 +124,7 @@ bool SDLGameApp::initVideo(int width, int height, int bitDepth) {
         return false;
     }
     graphics_ = std::make_unique<GLGraphics>();
-    static_cast<GLGraphics*>(graphics_.get())->initialise(screenWidth_, screenHeight_, 1000);
+    graphics_->init(screenWidth_, screenHeight_, 1000);
     videoReady_ = true;
     return true;
 }
@@ -136,15 +156,20 @@ void SDLGameApp::setFullScreen(bool wanted) {
             height = mode.height;
         }
     }
+    switchVideoMode(width, height, wanted);
+}
+
+bool SDLGameApp::switchVideoMode(int width, int height, bool fullScreen) {
     releaseGraphics();
-    if (!setVideoMode(width, height, wanted)) {
+    if (!setVideoMode(width, height, fullScreen)) {
         std::cout << "Unable to switch the video mode: " << SDL_GetError() << std::endl;
         restoreGraphics();
-        return;
+        return false;
     }
-    static_cast<GLGraphics*>(graphics_.get())->initialise(screenWidth_, screenHeight_, 1000);
+    graphics_->init(screenWidth_, screenHeight_, 1000);
     restoreGraphics();
-    onVideoModeChanged(screenWidth_, screenHeight_, wanted);
+    onVideoModeChanged(screenWidth_, screenHeight_, fullScreen);
+    return true;
 }
 
 void SDLGameApp::releaseGraphics() {
@@ -223,7 +248,7 @@ void SDLGameApp::writeRequestedScreenshots() {
             continue;
         }
         SDL_Surface* surface = readScreen(screenWidth_, screenHeight_);
-        if (!surface || !savePng(surface, shot.second)) {
+        if (!surface || !writePng(surface, shot.second)) {
             std::cout << "Unable to write the screenshot " << shot.second << std::endl;
         }
         if (surface) {
@@ -262,6 +287,7 @@ void SDLGameApp::run() {
         quitRequested_ = false;
     }
     onExit();
+    soundSystem_->close();
 }
 
 void SDLGameApp::update(int milliseconds) {

@@ -11,6 +11,7 @@
 
 struct SDL_Surface;
 union SDL_Event;
+class GLGraphics;
 class ManualClock;
 class Texture;
 
@@ -49,6 +50,8 @@ public:
     virtual void showCursor() { cursorVisible_ = true; }
     virtual void hideCursor() { cursorVisible_ = false; }
 
+    // Starts SDL's video side and learns the display modes; false when SDL cannot start.
+    bool startSDL();
     // Opens the window (always windowed first) at the configured size.
     // Returns false when SDL or the video mode could not be set up.
     bool initVideo(int width, int height, int bitDepth);
@@ -77,6 +80,8 @@ public:
 protected:
     // Sets a video mode of the given size; keeps the surface's real size as the screen size.
     bool setVideoMode(int width, int height, bool fullScreen);
+    // A new video mode with everything in the OpenGL context released before and restored after.
+    bool switchVideoMode(int width, int height, bool fullScreen);
     // Everything that lives in the OpenGL context is dropped before and rebuilt
     // after a video-mode change, in a fixed order.
     virtual void releaseGraphics();
@@ -88,7 +93,7 @@ protected:
 
     RunOptions options_;
     ManualClock* manualClock_ = nullptr;  // set in fixed-step runs; owned by GameApp
-    std::unique_ptr<Graphics> graphics_;
+    std::unique_ptr<GLGraphics> graphics_;
     std::unique_ptr<Texture> cursorTexture_;
     bool cursorVisible_ = true;
     bool audioAvailable_ = true;
@@ -109,6 +114,7 @@ protected:
     long frameNumber_ = 0;
     std::string screenshotFolder_;
     bool videoReady_ = false;
+    bool sdlStarted_ = false;
 };
 
 SDLGameApp* sdlGameApp();
