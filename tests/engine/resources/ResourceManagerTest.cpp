@@ -44,6 +44,8 @@ class NamedMusic : public Music {
 public:
     NamedMusic(std::string name, Log* log) : name_(std::move(name)), log_(log) {}
     ~NamedMusic() override { log_->push_back("deleted " + name_); }
+    void load() override {}
+    void play(int /*loops*/) override {}
 
 private:
     std::string name_;
@@ -54,6 +56,13 @@ class NamedSound : public Sound {
 public:
     NamedSound(std::string name, Log* log) : name_(std::move(name)), log_(log) {}
     ~NamedSound() override { log_->push_back("deleted " + name_); }
+    void load() override {}
+    void play() override {}
+    void play(int /*loops*/) override {}
+    void fadeIn(int /*loops*/, int /*ms*/) override {}
+    void fadeOut(int /*ms*/) override {}
+    void stop() override {}
+    bool isPlaying() override { return false; }
 
 private:
     std::string name_;
