@@ -17,6 +17,8 @@
 #include "engine/render/GLTexture.hpp"
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/ScreenCapture.hpp"
+#include "engine/resources/ResourceManager.hpp"
+#include "engine/app/ShutdownFlag.hpp"
 #include "engine/screens/GameState.hpp"
 
 namespace {
@@ -173,8 +175,12 @@ bool SDLGameApp::switchVideoMode(int width, int height, bool fullScreen) {
 }
 
 void SDLGameApp::releaseGraphics() {
+    resources_->releaseAll(ResourceManager::AllKinds);
     if (cursorTexture_) {
         cursorTexture_->release();
+    }
+    for (ResourceManager* manager : registeredManagers_) {
+        manager->releaseAll(ResourceManager::AllKinds);
     }
     for (GameState* state : states_) {
         state->releaseGraphics();
@@ -182,8 +188,12 @@ void SDLGameApp::releaseGraphics() {
 }
 
 void SDLGameApp::restoreGraphics() {
+    resources_->restoreAll(ResourceManager::AllKinds);
     if (cursorTexture_) {
         cursorTexture_->restore();
+    }
+    for (ResourceManager* manager : registeredManagers_) {
+        manager->restoreAll(ResourceManager::AllKinds);
     }
     for (GameState* state : states_) {
         state->restoreGraphics();
@@ -287,7 +297,14 @@ void SDLGameApp::run() {
         quitRequested_ = false;
     }
     onExit();
+    // Everything that holds OpenGL names or mixer chunks goes before the
+    // device and the context do.
+    leaveAllStates();
+    resources_.reset();
+    cursorTexture_.reset();
     soundSystem_->close();
+    ShutdownFlag::set(true);
+    SDL_Quit();
 }
 
 void SDLGameApp::update(int milliseconds) {

@@ -97,12 +97,13 @@ TEST_F(SDLGameAppTest, CloseRequestOnlyAsksConfirmQuit) {
     EXPECT_EQ(app.getFrameNumber(), 5);
     EXPECT_EQ(state.updates, (std::vector<int>{16, 16, 16, 16, 16}));
 
+    SetUp();  // run() shut SDL down at its end
     WindowlessApp agreeing(fixedRun(5));
     agreeing.allowQuit = true;
     SDL_PushEvent(&quit);
     agreeing.run();
     EXPECT_EQ(agreeing.getFrameNumber(), 1);
-    app.popState();
+    EXPECT_TRUE(app.getStates().empty());  // every state left at the end of the run
 }
 
 TEST_F(SDLGameAppTest, AltKeysAreHandledByTheApplicationAndOthersReachTheStates) {
