@@ -14,6 +14,13 @@ namespace {
 
 constexpr int kSparksPerEmitter = 24;
 constexpr float kOuterRadius = 512.0f;
+constexpr int kClosingSegments = 96;
+
+// The spiral at angle a (radians): radius a * 30 + 1 around the screen centre.
+Point spiralPoint(float a) {
+    const float radius = a * 30.0f + 1.0f;
+    return Point(std::cos(a) * radius, std::sin(a) * radius);
+}
 
 // Warm sparks that burst out of the spiral's tip and fall slowly.
 ParticleEmmiterSettings sparkSettings(const Point& at) {
@@ -77,8 +84,7 @@ void PortalEffectTransition::update(int milliseconds) {
         return;
     }
     action_->update(milliseconds);
-    const float radius = angle_ * 30.0f + 1.0f;
-    spiral_.emplace_back(std::cos(angle_) * radius, std::sin(angle_) * radius);
+    spiral_.push_back(spiralPoint(angle_));
     if (angle_ > 0.2f) {
         placeSparks();
     }
@@ -125,7 +131,7 @@ void PortalEffectTransition::drawUpper(Graphics* graphics) {
 }
 
 void PortalEffectTransition::drawOpening(Graphics* graphics) const {
-    // The hole becomes opaque during the first half turn.
+    // The hole becomes opaque within the first half turn.
     const float opacity = std::clamp(angle_ * 0.125f * 3.14159265f, 0.0f, 1.0f);
     const Color color(255, 255, 255, static_cast<std::uint8_t>(opacity * 255.0f));
     const Point centre(0.0f, 0.0f);
@@ -138,12 +144,18 @@ void PortalEffectTransition::drawOpening(Graphics* graphics) const {
 }
 
 void PortalEffectTransition::drawClosing(Graphics* graphics) const {
-    auto outer = [](const Point& p) {
-        const float factor = kOuterRadius / std::sqrt(p.x * p.x + p.y * p.y);
-        return Point(p.x * factor, p.y * factor);
-    };
-    for (std::size_t i = spiral_.size(); i-- > 1;) {
-        const Point vertices[4] = {spiral_[i], spiral_[i - 1], outer(spiral_[i - 1]), outer(spiral_[i])};
+    // The hole still open is what the spiral's outermost turn encloses: for
+    // each direction, up to the largest spiral angle not above the current
+    // one, or nothing where the spiral has not reached yet. The portal picture
+    // covers the rest out to radius 512, so the hole closes completely.
+    const float turn = 2.0f * 3.14159265f;
+    const float step = turn / static_cast<float>(kClosingSegments);
+    auto inner = [](float t) { return t > 0.0f ? spiralPoint(t) : Point(0.0f, 0.0f); };
+    auto outer = [](float t) { return Point(std::cos(t) * kOuterRadius, std::sin(t) * kOuterRadius); };
+    for (int i = 0; i < kClosingSegments; ++i) {
+        const float from = angle_ - turn + step * static_cast<float>(i);
+        const float to = from + step;
+        const Point vertices[4] = {inner(from), inner(to), outer(to), outer(from)};
         const Point texCoords[4] = {portalTexCoord(vertices[0]), portalTexCoord(vertices[1]),
                                     portalTexCoord(vertices[2]), portalTexCoord(vertices[3])};
         graphics->drawTexturedPolygon(portalPicture_, vertices, texCoords, 4, Color::white());

@@ -149,18 +149,36 @@ TEST(Transitions, PortalClosesFromTheOutside) {
     RecordingGraphics graphics;
     closing.drawUpper(&graphics);
     EXPECT_EQ(graphics.callsOf("drawImage")[0].texture, &closingGrab) << "no opening grab: the closing one";
-    const auto quads = graphics.callsOf("drawTexturedPolygon");
-    ASSERT_EQ(quads.size(), 2u);
-    const std::vector<Point>& spiral = closing.getSpiral();
-    const auto& newest = quads[0].args;
-    ASSERT_EQ(newest.size(), 16u);
-    EXPECT_FLOAT_EQ(newest[0], spiral[2].x) << "drawn from the newest pair backwards";
-    EXPECT_FLOAT_EQ(newest[4], spiral[1].x);
-    EXPECT_NEAR(length(Point(newest[8], newest[9])), 512.0f, 0.01f);
-    EXPECT_NEAR(length(Point(newest[12], newest[13])), 512.0f, 0.01f);
-    EXPECT_NEAR(newest[12] / newest[13], spiral[2].x / spiral[2].y, 1e-4f) << "outer point lies in p_i's direction";
+    const float a = closing.getAngle();
+    const auto radiusAt = [](float t) { return t > 0.0f ? t * 30.0f + 1.0f : 0.0f; };
+    auto quads = graphics.callsOf("drawTexturedPolygon");
+    ASSERT_FALSE(quads.empty());
+    // The quads sweep the outermost turn: from the spiral out to radius 512.
+    const auto& first = quads.front().args;
+    ASSERT_EQ(first.size(), 16u);
+    EXPECT_NEAR(length(Point(first[0], first[1])), radiusAt(a - 2 * 3.14159265f), 0.05f);
+    EXPECT_NEAR(length(Point(first[8], first[9])), 512.0f, 0.05f);
+    EXPECT_NEAR(length(Point(first[12], first[13])), 512.0f, 0.05f);
+    const auto& last = quads.back().args;
+    EXPECT_NEAR(length(Point(last[4], last[5])), radiusAt(a), 0.05f);
+    EXPECT_NEAR(last[6], (512.0f + last[4]) / 1024.0f, 1e-6f) << "undistorted picture";
 
-    for (int frame = 0; frame < 7; ++frame) {
+    // Near the end only the part of the last turn the spiral still reaches is open.
+    for (int frame = 0; frame < 6; ++frame) {
+        closing.update(100);
+    }
+    RecordingGraphics nearlyClosed;
+    closing.drawUpper(&nearlyClosed);
+    quads = nearlyClosed.callsOf("drawTexturedPolygon");
+    int fromCentre = 0;
+    for (const auto& quad : quads) {
+        if (quad.args[0] == 0.0f && quad.args[1] == 0.0f) {
+            ++fromCentre;
+        }
+    }
+    EXPECT_GT(fromCentre, static_cast<int>(quads.size()) / 2) << "most directions are covered right to the centre";
+
+    for (int frame = 0; frame < 1; ++frame) {
         closing.update(100);
     }
     EXPECT_FLOAT_EQ(closing.getAngle(), 0.0f);
