@@ -3,7 +3,6 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 
-#include <ctime>
 #include <iostream>
 
 #include "engine/app/KeyboardHook.hpp"
@@ -86,7 +85,7 @@ void MyApp::init() {
     if (!initVideo(width, config.getHeight(), config.getBitDepth())) {
         return;
     }
-    RandomSource::seedProcess(options_.hasSeed ? options_.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+    RandomSource::seedProcess(getRunSeed());
     SfxContainer::instance().load(kSoundCatalogue);
     sceneMusic_->load(kMusicCatalogue);
     applyCursorSetting(true);
