@@ -2,16 +2,30 @@
 
 #include <tinyxml2.h>
 
+#include <fstream>
 #include <iostream>
 
 #include "engine/render/Graphics.hpp"
 #include "engine/render/ImageGraphics.hpp"
+#include "engine/render/IntensityAsAlphaImageFilter.hpp"
 #include "engine/render/Rect.hpp"
 #include "engine/render/Texture.hpp"
+#include "engine/render/TextureFactory.hpp"
 
 namespace {
 
-constexpr int kNoGlyph = -1;
+// Grey and palette PNGs are decoded into 8-bit surfaces: such pages hold
+// glyph coverage, not colour.
+bool isSingleChannelPng(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    char header[26] = {};
+    if (!file.read(header, sizeof header) || std::string(header, 8) != "\x89PNG\r\n\x1a\n" ||
+        std::string(header + 12, 4) != "IHDR") {
+        return false;
+    }
+    const int colourType = static_cast<unsigned char>(header[25]);
+    return colourType == 0 || colourType == 3;
+}
 
 int intAttribute(const tinyxml2::XMLElement* element, const char* name) {
     return element->IntAttribute(name, 0);
@@ -24,7 +38,8 @@ Rect sourceOf(const AngelFont::Glyph& glyph) {
 
 }  // namespace
 
-AngelFont::AngelFont(const std::string& path, PageLoader loadPage) : loadPage_(std::move(loadPage)) {
+AngelFont::AngelFont(const std::string& path, TextureFactory* textures)
+    : textures_(textures), coverageFilter_(std::make_unique<IntensityAsAlphaImageFilter>()) {
     path_ = path;
     notLoaded_ = true;
     load();
@@ -67,12 +82,7 @@ bool AngelFont::readDescriptor() {
     if (const tinyxml2::XMLElement* pages = root->FirstChildElement("pages")) {
         for (auto* page = pages->FirstChildElement("page"); page != nullptr; page = page->NextSiblingElement("page")) {
             const char* file = page->Attribute("file");
-            const std::string pagePath = directory + (file != nullptr ? file : "");
-            Texture* texture = (file != nullptr && loadPage_) ? loadPage_(pagePath) : nullptr;
-            if (texture == nullptr) {
-                std::cout << "font " << path_ << ": cannot read the page image " << pagePath << std::endl;
-            }
-            pages_.emplace_back(texture);
+            pages_.emplace_back(loadPage(directory + (file != nullptr ? file : "")));
         }
     }
 
@@ -104,6 +114,19 @@ bool AngelFont::readDescriptor() {
         }
     }
     return true;
+}
+
+Texture* AngelFont::loadPage(const std::string& file) {
+    std::unique_ptr<Texture> page;
+    if (textures_ != nullptr) {
+        ImageFilter* filter = isSingleChannelPng(file) ? coverageFilter_.get() : nullptr;
+        page.reset(textures_->load(file, filter, Texture::KeepImage));
+    }
+    if (page == nullptr || page->getWidth() == 0) {
+        std::cout << "font " << path_ << ": cannot read the page image " << file << std::endl;
+        return nullptr;
+    }
+    return page.release();
 }
 
 const AngelFont::Glyph* AngelFont::findGlyph(int code) const {

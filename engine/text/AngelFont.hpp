@@ -10,10 +10,13 @@
 
 #include "engine/text/Font.hpp"
 
+class ImageFilter;
 class Texture;
+class TextureFactory;
 
 // A bitmap font read from an XML descriptor (.fnt) with one or more page
-// images. The font owns its page textures. A descriptor that cannot be read
+// images. The font owns its page textures; the factory is not owned and is
+// only used while the descriptor is read. A descriptor that cannot be read
 // leaves the font without glyphs: it then draws nothing and measures 0.
 class AngelFont : public Font {
 public:
@@ -31,11 +34,8 @@ public:
         std::array<std::int16_t, 256> kerning{};
     };
 
-    // Makes the texture of one page from its image file; null when the file
-    // cannot be read. The font takes ownership of what it returns.
-    using PageLoader = std::function<Texture*(const std::string& file)>;
-
-    AngelFont(const std::string& path, PageLoader loadPage);
+    // Reads the descriptor at once; page textures come from the factory.
+    AngelFont(const std::string& path, TextureFactory* textures);
     ~AngelFont() override;
 
     // Parses the descriptor when it has not been read yet.
@@ -61,7 +61,11 @@ private:
     void layout(const std::string& text, const GlyphVisitor& visit) const;
     Texture* pageOf(const Glyph& glyph) const;
 
-    PageLoader loadPage_;
+    Texture* loadPage(const std::string& file);
+
+    TextureFactory* textures_;
+    // Turns single-channel pages (grey coverage) into white glyphs with alpha.
+    std::unique_ptr<ImageFilter> coverageFilter_;
     int lineHeight_ = 0;
     std::map<std::uint16_t, Glyph> glyphs_;
     std::vector<std::unique_ptr<Texture>> pages_;

@@ -8,6 +8,7 @@
 #include <tinyxml2.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -22,6 +23,11 @@ namespace {
 
 constexpr int kPageGap = 2;
 constexpr int kMaxPageSide = 1024;
+
+// Outline thickness, and glow radius beyond it, of an outlined font.
+int outlineOf(const FontBaker::Options& options) {
+    return options.outlined ? std::max(1, options.pixelSize / 9) : 0;
+}
 
 struct BakedGlyph {
     int byte = 0;
@@ -131,7 +137,7 @@ bool renderGlyph(FT_Face face, BakedGlyph& glyph) {
 
 std::vector<BakedGlyph> collectGlyphs(Shaper& shaper, const FontBaker::Options& options, std::string& error) {
     std::vector<BakedGlyph> glyphs;
-    const int outline = options.outlined ? std::max(1, options.pixelSize / 9) : 0;
+    const int outline = outlineOf(options);
     for (int byte = 0x20; byte <= 0xFF; ++byte) {
         const char32_t codePoint = Windows1252::toUnicode(static_cast<unsigned char>(byte));
         if (codePoint == 0 || byte == 0x7F) {
@@ -217,9 +223,10 @@ bool FontBaker::bake(const Options& options, const std::string& outputPath, std:
     }
     const std::vector<Kerning> kerning = collectKerning(shaper, glyphs);
 
-    // The game draws a glyph's cell at the pen and ignores xoffset, so every
-    // cell starts the same distance left of the glyph origin: the largest
-    // overhang to the left of any glyph.
+    // The game draws a glyph's cell at the pen and ignores xoffset, so cells
+    // start a fixed distance left of the glyph origin: the largest overhang of
+    // a letter or digit. A rarer glyph that reaches further left (a swash j, a
+    // florin) starts its cell at its ink and sits a pixel or two to the right.
     int leftPad = 0;
     int ascent = static_cast<int>(std::ceil(shaper.face()->size->metrics.ascender / 64.0));
     int descent = static_cast<int>(std::ceil(-shaper.face()->size->metrics.descender / 64.0));
@@ -227,7 +234,9 @@ bool FontBaker::bake(const Options& options, const std::string& outputPath, std:
         if (glyph.bitmap.width == 0) {
             continue;
         }
-        leftPad = std::max(leftPad, -glyph.bitmap.left);
+        if (std::isalnum(glyph.byte) != 0 && glyph.byte < 0x7F) {
+            leftPad = std::max(leftPad, -glyph.bitmap.left);
+        }
         // Accents above capitals may reach over the line; ASCII sets the top.
         if (glyph.byte < 0x7F) {
             ascent = std::max(ascent, glyph.bitmap.top);
@@ -235,11 +244,16 @@ bool FontBaker::bake(const Options& options, const std::string& outputPath, std:
         descent = std::max(descent, glyph.bitmap.height - glyph.bitmap.top);
     }
 
+    // The soft glow may spill into the lines above and below; only the solid
+    // outline takes line space.
+    ascent -= outlineOf(options);
+    descent -= outlineOf(options);
+
     std::vector<PagePacker::Cell> cells(glyphs.size());
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
         const GlyphBitmap& bitmap = glyphs[i].bitmap;
         if (bitmap.width > 0) {
-            cells[i].width = leftPad + bitmap.left + bitmap.width;
+            cells[i].width = std::max(0, leftPad + bitmap.left) + bitmap.width;
             cells[i].height = bitmap.height;
         }
     }
@@ -258,7 +272,7 @@ bool FontBaker::bake(const Options& options, const std::string& outputPath, std:
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
         const GlyphBitmap& bitmap = glyphs[i].bitmap;
         const PagePacker::Cell& cell = cells[i];
-        const int x0 = cell.x + leftPad + bitmap.left;
+        const int x0 = cell.x + std::max(0, leftPad + bitmap.left);
         for (int y = 0; y < bitmap.height; ++y) {
             for (int x = 0; x < bitmap.width; ++x) {
                 const std::size_t target = (static_cast<std::size_t>(cell.y + y) * pageWidth + x0 + x) * channels;

@@ -5,32 +5,32 @@
 
 #include "engine/text/AngelFont.hpp"
 #include "support/FakeTexture.hpp"
+#include "support/FakeTextureFactory.hpp"
 #include "support/RecordingGraphics.hpp"
 
 namespace {
 
 const std::string kTiny = std::string(CHRONA_TEST_DATA_DIR) + "/fonts/tiny.fnt";
 
-// Loads page "files" as fake textures and remembers which paths were asked for.
-struct PageRecorder {
-    std::vector<std::string> paths;
-    AngelFont::PageLoader loader() {
-        return [this](const std::string& path) -> Texture* {
-            paths.push_back(path);
-            return new FakeTexture(64, 64, 64, 64);
-        };
+// Page 1 of the tiny font cannot be read.
+class NoSecondPage : public TextureFactory {
+public:
+    Texture* load(const std::string& path, ImageFilter*, int) override {
+        const int side = path.find("tiny_1") != std::string::npos ? 0 : 64;
+        return new FakeTexture(side, side, side, side);
     }
 };
 
 }  // namespace
 
 TEST(AngelFont, ReadsTheDescriptorAndItsPagesBesideIt) {
-    PageRecorder pages;
-    AngelFont font(kTiny, pages.loader());
+    FakeTextureFactory pages;
+    AngelFont font(kTiny, &pages);
     EXPECT_FALSE(font.isNotLoaded());
     EXPECT_EQ(font.getLineHeight(), 20);
-    ASSERT_EQ(pages.paths.size(), 2u);
-    EXPECT_EQ(pages.paths[0], std::string(CHRONA_TEST_DATA_DIR) + "/fonts/tiny_0.png");
+    ASSERT_EQ(pages.requests.size(), 2u);
+    EXPECT_EQ(pages.requests[0].path, std::string(CHRONA_TEST_DATA_DIR) + "/fonts/tiny_0.png");
+    EXPECT_EQ(pages.requests[0].keepMode, Texture::KeepImage);
     EXPECT_EQ(font.getPageCount(), 2);
 
     const AngelFont::Glyph* b = font.findGlyph('B');
@@ -50,8 +50,8 @@ TEST(AngelFont, ReadsTheDescriptorAndItsPagesBesideIt) {
 }
 
 TEST(AngelFont, MeasuresAdvancesMinusOffsetsWithKerningBetweenNeighbours) {
-    PageRecorder pages;
-    AngelFont font(kTiny, pages.loader());
+    FakeTextureFactory pages;
+    AngelFont font(kTiny, &pages);
     EXPECT_EQ(font.textWidth(""), 0);
     EXPECT_EQ(font.textWidth("A"), 10);
     EXPECT_EQ(font.textWidth("B"), 10);  // xadvance 12 - xoffset 2
@@ -69,8 +69,8 @@ TEST(AngelFont, MeasuresAdvancesMinusOffsetsWithKerningBetweenNeighbours) {
 }
 
 TEST(AngelFont, DrawsGlyphsAtThePenWithTheirVerticalOffsetAndBreaksLines) {
-    PageRecorder pages;
-    AngelFont font(kTiny, pages.loader());
+    FakeTextureFactory pages;
+    AngelFont font(kTiny, &pages);
     RecordingGraphics g;
     const Color tint(10, 20, 30, 200);
     font.drawTextLine(&g, 100, 50, "AV\nBZA", tint);
@@ -91,9 +91,9 @@ TEST(AngelFont, DrawsGlyphsAtThePenWithTheirVerticalOffsetAndBreaksLines) {
 }
 
 TEST(AngelFont, UnreadableDescriptorGivesAnEmptyFontAndMissingPagesAreSkipped) {
-    PageRecorder pages;
-    AngelFont missing(std::string(CHRONA_TEST_DATA_DIR) + "/fonts/none.fnt", pages.loader());
-    EXPECT_TRUE(pages.paths.empty());
+    FakeTextureFactory pages;
+    AngelFont missing(std::string(CHRONA_TEST_DATA_DIR) + "/fonts/none.fnt", &pages);
+    EXPECT_TRUE(pages.requests.empty());
     EXPECT_EQ(missing.textWidth("AV"), 0);
     EXPECT_EQ(missing.getLineHeight(), 0);
     RecordingGraphics g;
@@ -101,9 +101,8 @@ TEST(AngelFont, UnreadableDescriptorGivesAnEmptyFontAndMissingPagesAreSkipped) {
     EXPECT_TRUE(g.callsOf("drawImage").empty());
 
     // Page 1 cannot be read: V (on page 1) is not drawn but still advances.
-    AngelFont noSecondPage(kTiny, [](const std::string& path) -> Texture* {
-        return path.find("tiny_1") != std::string::npos ? nullptr : new FakeTexture(64, 64, 64, 64);
-    });
+    NoSecondPage factory;
+    AngelFont noSecondPage(kTiny, &factory);
     EXPECT_EQ(noSecondPage.getPage(1), nullptr);
     noSecondPage.drawTextLine(&g, 0, 0, "VA", Color::white());
     const auto draws = g.callsOf("drawImage");
@@ -114,8 +113,8 @@ TEST(AngelFont, UnreadableDescriptorGivesAnEmptyFontAndMissingPagesAreSkipped) {
 }
 
 TEST(AngelFont, ReleasesAndRestoresEveryPage) {
-    PageRecorder pages;
-    AngelFont font(kTiny, pages.loader());
+    FakeTextureFactory pages;
+    AngelFont font(kTiny, &pages);
     font.releasePages();
     font.restorePages();
     font.restorePages();

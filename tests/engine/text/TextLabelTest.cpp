@@ -5,15 +5,15 @@
 #include "engine/text/AngelFont.hpp"
 #include "engine/text/TextLabel.hpp"
 #include "engine/text/TextLabelEx.hpp"
-#include "support/FakeTexture.hpp"
+#include "support/FakeTextureFactory.hpp"
 #include "support/RecordingGraphics.hpp"
 
 namespace {
 
 // "AB" measures 20 in this font; its line height is 20 and glyphs sit 4 pixels down.
 AngelFont makeFont() {
-    return AngelFont(std::string(CHRONA_TEST_DATA_DIR) + "/fonts/tiny.fnt",
-                     [](const std::string&) -> Texture* { return new FakeTexture(64, 64, 64, 64); });
+    static FakeTextureFactory pages;
+    return AngelFont(std::string(CHRONA_TEST_DATA_DIR) + "/fonts/tiny.fnt", &pages);
 }
 
 float firstGlyphX(const RecordingGraphics& g) { return g.callsOf("drawImage").at(0).args[0]; }
