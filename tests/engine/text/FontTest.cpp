@@ -3,40 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/text/Font.hpp"
+#include "support/FakeFont.hpp"
 
 namespace {
-
-// Every byte but a line feed is 10 pixels wide, lines are 20 high; drawn lines
-// are recorded. Isolates the box layout and line breaking from glyph data.
-class GridFont : public Font {
-public:
-    struct Line {
-        int x;
-        int y;
-        std::string text;
-    };
-
-    void load() override {}
-    int textWidth(const std::string& text) const override {
-        int width = 0;
-        for (char c : text) {
-            width += c == '\n' ? 0 : 10;
-        }
-        return width;
-    }
-    int getLineHeight() const override { return 20; }
-    void drawTextLine(ImageGraphics*, int x, int y, const std::string& text, bool) override {
-        lines.push_back({x, y, text});
-    }
-    void drawTextLine(Graphics*, int x, int y, const std::string& text, const Color&) override {
-        lines.push_back({x, y, text});
-    }
-    void restorePages() override {}
-    void releasePages() override {}
-
-    std::vector<Line> lines;
-};
 
 std::string wrapWords(const Font& font, const std::string& text, int width) {
     std::string out = "untouched";
@@ -63,7 +32,7 @@ TEST(Font, BoxAlignsEachLineHorizontallyAndTheBlockVertically) {
         {7, 3, 10, 10, 100},  // unknown values fall back to left and top
     };
     for (const auto& e : expected) {
-        GridFont font;
+        FakeFont font;
         font.drawTextInBox(static_cast<Graphics*>(nullptr), box, "abc\nde", Color::white(), e[0], e[1], false);
         ASSERT_EQ(font.lines.size(), 2u);
         EXPECT_EQ(font.lines[0].x, e[2]) << e[0] << "/" << e[1];
@@ -74,7 +43,7 @@ TEST(Font, BoxAlignsEachLineHorizontallyAndTheBlockVertically) {
     }
 
     // A centred line wider than its box overhangs both sides equally.
-    GridFont wide;
+    FakeFont wide;
     wide.drawTextInBox(static_cast<ImageGraphics*>(nullptr), IntRect(0, 0, 20, 20), "abcd", Font::kAlignCenter,
                        Font::kAlignMiddle, false, true);
     ASSERT_EQ(wide.lines.size(), 1u);
@@ -83,14 +52,14 @@ TEST(Font, BoxAlignsEachLineHorizontallyAndTheBlockVertically) {
 }
 
 TEST(Font, BoxWrapsAtWordsAndKeepsBlankLinesButNotATrailingFeed) {
-    GridFont font;
+    FakeFont font;
     font.drawTextInBox(static_cast<Graphics*>(nullptr), IntRect(0, 0, 80, 200), "one two three", Color::white(),
                        Font::kAlignLeft, Font::kAlignTop, true);
     ASSERT_EQ(font.lines.size(), 2u);
     EXPECT_EQ(font.lines[0].text, "one two");
     EXPECT_EQ(font.lines[1].text, "three");
 
-    GridFont blank;
+    FakeFont blank;
     blank.drawTextInBox(static_cast<Graphics*>(nullptr), IntRect(0, 0, 80, 100), "a\n\nb\n", Color::white(),
                         Font::kAlignLeft, Font::kAlignMiddle, false);
     ASSERT_EQ(blank.lines.size(), 3u);
@@ -99,7 +68,7 @@ TEST(Font, BoxWrapsAtWordsAndKeepsBlankLinesButNotATrailingFeed) {
 }
 
 TEST(Font, WrapWordsBreaksGreedilyAtSpaces) {
-    GridFont font;
+    FakeFont font;
     EXPECT_EQ(wrapWords(font, "", 50), "");
     EXPECT_EQ(wrapWords(font, "unbreakableword", 50), "unbreakableword");
     // "aa bb" is exactly 50: not greater than the limit, so it stays together.
@@ -114,7 +83,7 @@ TEST(Font, WrapWordsBreaksGreedilyAtSpaces) {
 }
 
 TEST(Font, WrapTextBreaksAtTheLastBlankBeforeTheLimitAndKeepsLineFeeds) {
-    GridFont font;
+    FakeFont font;
     EXPECT_EQ(wrapText(font, "", 50), "");
     // The line ends as soon as its width reaches the limit (at least, not above).
     EXPECT_EQ(wrapText(font, "aa bbb cc", 50), "aa\nbbb\ncc");
