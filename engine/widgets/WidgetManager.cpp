@@ -121,7 +121,9 @@ bool WidgetManager::update(int milliseconds, ScreenBase* screen) {
     for (std::size_t i = widgets_.size(); i-- > 0;) {
         widgets_[i]->update(milliseconds, screen);
         if (listChanged_) {
-            hovered_ = nullptr;
+            // A removed widget has already dropped its hover; a hovered widget
+            // that is still here keeps it, so it is not entered a second time.
+            hovered_ = stillManaged(hovered_);
             return false;
         }
     }
@@ -130,6 +132,9 @@ bool WidgetManager::update(int milliseconds, ScreenBase* screen) {
 
 void WidgetManager::draw(Graphics* graphics, ScreenBase* screen) {
     for (std::size_t i = widgets_.size(); i-- > 0;) {
+        if (i >= widgets_.size()) {
+            continue;
+        }
         Widget* widget = widgets_[i];
         if (!widget->isVisible()) {
             continue;

@@ -271,6 +271,16 @@ TEST_F(WidgetManagerTest, UpdateWalksFarthestFirstAndStopsWhenTheListChanges) {
     b.onUpdate = nullptr;
     EXPECT_TRUE(manager().update(7, &screen));
     EXPECT_FALSE(manager().isListChanged());
+
+    // A change of the list does not make the widget under the pointer enter again.
+    move(50, 50);
+    EXPECT_EQ(&c, manager().getHovered());
+    b.onUpdate = [&] { manager().remove(&b); };
+    manager().update(9, &screen);
+    manager().update(9, &screen);
+    take();
+    move(51, 50);
+    EXPECT_EQ((Log{"c:move"}), take());
 }
 
 TEST_F(WidgetManagerTest, LetterboxOffsetIsTakenOffMouseCoordinates) {
