@@ -262,6 +262,20 @@ void GLGraphics::fillTriangle(const Point& a, const Point& b, const Point& c, co
     glEnd();
 }
 
+void GLGraphics::drawTexturedPolygon(Texture* texture, const Point* vertices, const Point* texCoords, int count,
+                                     const Color& color) {
+    setColor(color);
+    glEnable(GL_TEXTURE_2D);
+    texture->bind();
+    const float z = static_cast<float>(depth_);
+    glBegin(GL_POLYGON);
+    for (int i = 0; i < count; ++i) {
+        glTexCoord2f(texCoords[i].x, texCoords[i].y);
+        glVertex3f(vertices[i].x, vertices[i].y, z);
+    }
+    glEnd();
+}
+
 void GLGraphics::drawQuad(Texture* texture, const Point& p1, const Point& p2, const Point& p3, const Point& p4,
                           const Rect& source, const Color& color) {
     if (!drawable(texture)) {

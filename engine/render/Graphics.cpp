@@ -17,6 +17,9 @@ void Graphics::drawRect(int x, int y, int w, int h, const Color& color) {
     drawLine(Point(fx, fy), Point(fx, fb), 1.0f, true, color);
 }
 
+void Graphics::drawTexturedPolygon(Texture* /*texture*/, const Point* /*vertices*/, const Point* /*texCoords*/,
+                                   int /*count*/, const Color& /*color*/) {}
+
 void Graphics::drawImage(int x, int y, Texture* texture, const Color& color) {
     if (!texture) {
         return;
