@@ -25,6 +25,7 @@ public:
     std::string getLabel(const std::string& key) const;
     bool hasLabel(const std::string& key) const { return labels_.count(key) != 0; }
     std::size_t size() const { return labels_.size(); }
+    const std::map<std::string, std::string>& getLabels() const { return labels_; }
 
 private:
     std::unique_ptr<tinyxml2::XMLDocument> document_;

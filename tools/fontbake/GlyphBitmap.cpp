@@ -66,7 +66,8 @@ void GlyphBitmap::addOutlineAndGlow(int thickness, int glowRadius) {
                     if (xx < 0 || yy < 0 || xx >= w || yy >= h) {
                         continue;
                     }
-                    const float edge = std::clamp(reach - std::sqrt(static_cast<float>(dx * dx + dy * dy)), 0.0f, 1.0f);
+                    const float distance = std::sqrt(static_cast<float>(dx * dx + dy * dy));
+                    const float edge = std::clamp(reach - distance, 0.0f, 1.0f);
                     best = std::max(best, fill[yy * w + xx] * edge);
                 }
             }
@@ -85,9 +86,12 @@ void GlyphBitmap::addOutlineAndGlow(int thickness, int glowRadius) {
             continue;
         }
         const float darkShare = under * (1.0f - f) / alpha;
-        out[i * 4 + 0] = static_cast<std::uint8_t>(std::lround(255.0f * (1.0f - darkShare) + kOutlineRed * darkShare));
-        out[i * 4 + 1] = static_cast<std::uint8_t>(std::lround(255.0f * (1.0f - darkShare) + kOutlineGreen * darkShare));
-        out[i * 4 + 2] = static_cast<std::uint8_t>(std::lround(255.0f * (1.0f - darkShare) + kOutlineBlue * darkShare));
+        const auto mix = [darkShare](float dark) {
+            return static_cast<std::uint8_t>(std::lround(255.0f * (1.0f - darkShare) + dark * darkShare));
+        };
+        out[i * 4 + 0] = mix(kOutlineRed);
+        out[i * 4 + 1] = mix(kOutlineGreen);
+        out[i * 4 + 2] = mix(kOutlineBlue);
         out[i * 4 + 3] = static_cast<std::uint8_t>(std::lround(255.0f * alpha));
         grownCoverage[i] = out[i * 4 + 3];
     }

@@ -103,9 +103,8 @@ TEST(AngelFontGL, EveryShippedFontDrawsAlignedInItsBoxes) {
 
         const int sx = static_cast<int>(i % columns) * GLWindow::Width;
         const int sy = static_cast<int>(i / columns) * GLWindow::Height;
-        sheet.graphics()->drawImage(sx, sy, frame.get(),
-                                    Rect(0, 0, static_cast<float>(GLWindow::Width), static_cast<float>(GLWindow::Height)),
-                                    false);
+        const Rect whole(0, 0, static_cast<float>(GLWindow::Width), static_cast<float>(GLWindow::Height));
+        sheet.graphics()->drawImage(sx, sy, frame.get(), whole, false);
     }
     const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp";
     std::filesystem::create_directories(dir);

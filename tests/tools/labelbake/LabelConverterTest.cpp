@@ -9,7 +9,8 @@ TEST(LabelConverter, TurnsUtf8IntoWindows1252AndRenamesTheEncoding) {
     std::vector<std::string> problems;
     const std::string source =
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<Strings><Label A=\"Caf\xC3\xA9 \xE2\x80\x99quoted\xE2\x80\x99 \xE2\x82\xAC" "5 \xE2\x80\x94 &#233;&#x152;&#10;&amp;\"/>"
+        "<Strings><Label A=\"Caf\xC3\xA9 \xE2\x80\x99quoted\xE2\x80\x99 \xE2\x82\xAC"
+        "5 \xE2\x80\x94 &#233;&#x152;&#10;&amp;\"/>"
         "</Strings>\n";
     const std::string out = LabelConverter::convert(source, "EN.xml", problems);
     EXPECT_TRUE(problems.empty());

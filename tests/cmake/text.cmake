@@ -4,7 +4,9 @@ foreach(tool fontbake labelbake)
     target_link_libraries(test_tools_${tool} PRIVATE ${tool}_core)
   endif()
 endforeach()
-# The font test also checks every font baked into the content.
-if(TARGET test_tools_fontbake)
-  add_dependencies(test_tools_fontbake content)
-endif()
+# The font and label tests also check the baked fonts and labels.
+foreach(program test_tools_fontbake test_engine_text test_engine_text_gl)
+  if(TARGET ${program})
+    add_dependencies(${program} content)
+  endif()
+endforeach()
