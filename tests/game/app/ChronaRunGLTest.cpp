@@ -136,3 +136,26 @@ TEST(ChronaRun, StatsArePrintedAndWrittenAsJson) {
     EXPECT_NE(text.find("\"frames\": 20"), std::string::npos) << text;
     EXPECT_NE(text.find("\"peak_live_textures\": "), std::string::npos);
 }
+
+TEST(ChronaRun, SwitchingToFullScreenAndBackKeepsEveryTextureAndFont) {
+    const std::string dir = tempDir("mode");
+    const std::string script = dir + "/mode.txt";
+    std::ofstream(script) << "wait 5\nscreenshot " << dir << "/before.png\nwait 3\ntap alt+return\nwait 5\n"
+                          << "screenshot " << dir << "/full.png\nwait 3\ntap alt+return\nwait 5\n"
+                          << "screenshot " << dir << "/after.png\nwait 2\n";
+    const ProcessRun run =
+        ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir + " --windowed --seed 1 --script " + script);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    ASSERT_NE(run.output.find("full screen"), std::string::npos) << run.output;
+    ASSERT_NE(run.output.find("windowed"), std::string::npos) << run.output;
+    PngImage before;
+    PngImage full;
+    PngImage after;
+    ASSERT_TRUE(before.load(dir + "/before.png"));
+    ASSERT_TRUE(full.load(dir + "/full.png"));
+    ASSERT_TRUE(after.load(dir + "/after.png"));
+    EXPECT_GT(before.distinctColours(), 1000u);
+    // Every picture and every glyph was uploaded again after each new OpenGL context.
+    EXPECT_EQ(before.rgba, full.rgba);
+    EXPECT_EQ(before.rgba, after.rgba);
+}
