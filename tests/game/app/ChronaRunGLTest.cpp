@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,7 +12,9 @@
 namespace {
 
 std::string tempDir(const std::string& name) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("chrona_run_" + name);
+    // One folder per test process: several suites may run at once on one machine.
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("chrona_run_" + name + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir.string();
