@@ -10,6 +10,9 @@ class Image;
 // renderer divides pixel coordinates by it to get texture coordinates.
 class Texture : public ReferenceCountable, public DeferableResource {
 public:
+    // What a texture loaded from a file keeps on the CPU side after upload.
+    enum KeepMode { KeepImage = 0, KeepAlphaMap = 1, KeepNothing = 2 };
+
     ~Texture() override;
 
     virtual void bind() = 0;

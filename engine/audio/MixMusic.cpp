@@ -1,0 +1,48 @@
+#include "engine/audio/MixMusic.hpp"
+
+#include <SDL_mixer.h>
+
+#include "engine/audio/MixerError.hpp"
+
+MixMusic::MixMusic(const std::string& path) {
+    path_ = path;
+    load();
+}
+
+MixMusic::~MixMusic() {
+    if (music_) {
+        Mix_FreeMusic(music_);
+    }
+}
+
+void MixMusic::load() {
+    if (music_) {
+        return;
+    }
+    music_ = Mix_LoadMUS(path_.c_str());
+    notLoaded_ = music_ == nullptr;
+    if (!music_) {
+        reportMixerError("Mix_LoadMUS", path_);
+    }
+}
+
+void MixMusic::play(int loops) {
+    Mix_HaltMusic();
+    if (music_) {
+        Mix_PlayMusic(music_, loops);
+    }
+}
+
+void MixMusic::fadeIn(int ms, int loops) {
+    if (music_) {
+        Mix_FadeInMusic(music_, loops, ms);
+    }
+}
+
+void MixMusic::fadeOut(int ms) {
+    Mix_FadeOutMusic(ms);
+}
+
+bool MixMusic::isAnyPlaying() {
+    return Mix_PlayingMusic() != 0;
+}

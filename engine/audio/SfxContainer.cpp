@@ -1,0 +1,117 @@
+#include "engine/audio/SfxContainer.hpp"
+
+#include <tinyxml2.h>
+
+#include <cstdio>
+
+#include "engine/app/RandomSource.hpp"
+#include "engine/audio/MixSound.hpp"
+
+SfxContainer::SfxContainer(RandomSource& random, SoundFactory factory)
+    : random_(random), factory_(std::move(factory)) {
+    if (!factory_) {
+        factory_ = [](const std::string& path) { return std::make_unique<MixSound>(path); };
+    }
+}
+
+SfxContainer::~SfxContainer() = default;
+
+SfxContainer& SfxContainer::instance() {
+    static SfxContainer container(RandomSource::process());
+    return container;
+}
+
+bool SfxContainer::load(const std::string& path) {
+    tinyxml2::XMLDocument document;
+    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) {
+        std::printf("Sound catalogue %s: %s\n", path.c_str(), document.ErrorStr());
+        return false;
+    }
+    const tinyxml2::XMLElement* root = document.RootElement();
+    if (!root || std::string(root->Name()) != "SFX") {
+        std::printf("Sound catalogue %s: the root element is not SFX\n", path.c_str());
+        return false;
+    }
+    if (const char* prefix = root->Attribute("defaultPath")) {
+        defaultPath_ = prefix;
+    }
+    for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element;
+         element = element->NextSiblingElement()) {
+        const std::string kind = element->Name();
+        const char* name = element->Attribute("name");
+        if (kind != "Sound" && kind != "RandomSound") {
+            continue;
+        }
+        if (!name) {
+            std::printf("Sound catalogue %s: a %s without a name on line %d is skipped\n",
+                        path.c_str(), kind.c_str(), element->GetLineNum());
+            continue;
+        }
+        if (kind == "Sound") {
+            if (const char* file = element->Attribute("path")) {
+                registerFile(name, defaultPath_ + file);
+            }
+            continue;
+        }
+        for (const tinyxml2::XMLElement* variant = element->FirstChildElement("Sound"); variant;
+             variant = variant->NextSiblingElement("Sound")) {
+            if (const char* file = variant->Attribute("path")) {
+                registerFile(name, defaultPath_ + file);
+            }
+        }
+    }
+    loaded_ = true;
+    return true;
+}
+
+void SfxContainer::registerFile(const std::string& name, const std::string& path) {
+    std::vector<std::string>& keys = keys_[name];
+    const std::string key = name + "_" + std::to_string(keys.size());
+    sounds_[key] = factory_(path);
+    keys.push_back(key);
+}
+
+void SfxContainer::play(const std::string& name, bool loop) {
+    if (!enabled_) {
+        return;
+    }
+    const std::vector<std::string>& keys = keysOf(name);
+    if (keys.empty()) {
+        return;
+    }
+    Sound* sound = getSound(keys[random_.below(static_cast<int>(keys.size()))]);
+    if (loop) {
+        sound->play(-1);
+    } else {
+        sound->play();
+    }
+}
+
+void SfxContainer::stop(const std::string& name) {
+    for (const std::string& key : keysOf(name)) {
+        Sound* sound = getSound(key);
+        if (sound->isPlaying()) {
+            sound->stop();
+        }
+    }
+}
+
+bool SfxContainer::isPlaying(const std::string& name) {
+    for (const std::string& key : keysOf(name)) {
+        if (getSound(key)->isPlaying()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::vector<std::string>& SfxContainer::keysOf(const std::string& name) const {
+    static const std::vector<std::string> none;
+    const auto found = keys_.find(name);
+    return found == keys_.end() ? none : found->second;
+}
+
+Sound* SfxContainer::getSound(const std::string& key) const {
+    const auto found = sounds_.find(key);
+    return found == sounds_.end() ? nullptr : found->second.get();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class RandomSource;
+class Sound;
+
+// The catalogue of named sound effects read from "content/config/sfx.xml".
+// A name maps to one file or, for a RandomSound, to several of which each
+// play picks one at random. The container owns every sound it created; the
+// game reaches the process-wide catalogue through instance().
+class SfxContainer {
+public:
+    using SoundFactory = std::function<std::unique_ptr<Sound>(const std::string& path)>;
+
+    // The default factory decodes files with SDL_mixer (MixSound).
+    explicit SfxContainer(RandomSource& random, SoundFactory factory = {});
+    ~SfxContainer();
+
+    SfxContainer(const SfxContainer&) = delete;
+    SfxContainer& operator=(const SfxContainer&) = delete;
+
+    static SfxContainer& instance();
+
+    // Adds every effect of the file; a broken file is reported and adds nothing.
+    bool load(const std::string& path);
+    // Registers one more file under name as the key name_N (N = files so far).
+    void registerFile(const std::string& name, const std::string& path);
+
+    void play(const std::string& name, bool loop = false);
+    void stop(const std::string& name);
+    bool isPlaying(const std::string& name);
+
+    void setEnabled(bool enabled) { enabled_ = enabled; }
+    bool isEnabled() const { return enabled_; }
+    bool isLoaded() const { return loaded_; }
+    const std::string& getDefaultPath() const { return defaultPath_; }
+    // The keys registered under name, in file order; empty for an unknown name.
+    const std::vector<std::string>& keysOf(const std::string& name) const;
+    // The sound registered under a key such as "CLICK_1", or null.
+    Sound* getSound(const std::string& key) const;
+
+private:
+    RandomSource& random_;
+    SoundFactory factory_;
+    std::map<std::string, std::unique_ptr<Sound>> sounds_;
+    std::map<std::string, std::vector<std::string>> keys_;
+    std::string defaultPath_;
+    bool loaded_ = false;
+    bool enabled_ = true;
+};

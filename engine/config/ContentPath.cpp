@@ -1,0 +1,23 @@
+#include "engine/config/ContentPath.hpp"
+
+#include "engine/config/Config.hpp"
+
+std::string ContentPath::resolve(const std::string& path) {
+    static const std::string prefix = "content";
+    const std::string& folder = config().getContentFolder();
+    if (folder.empty() || path.compare(0, prefix.size(), prefix) != 0) {
+        return path;
+    }
+    if (path.size() == prefix.size()) {
+        return folder;
+    }
+    const char next = path[prefix.size()];
+    if (next != '/' && next != '\\') {
+        return path;
+    }
+    std::string resolved = folder;
+    if (resolved.back() == '/') {
+        resolved.pop_back();
+    }
+    return resolved + path.substr(prefix.size());
+}

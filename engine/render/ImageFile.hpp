@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+struct SDL_Surface;
+
+// Decodes picture files. Only PNG and JPEG are read (recognised by their
+// first bytes, whatever the extension says), so no other decoder of SDL_image
+// ever sees content.
+class ImageFile {
+public:
+    enum class Report { Failures, Silent };
+
+    // A new surface the caller owns, or null. Unless silent, a failure prints
+    // one line naming the path and the problem.
+    static SDL_Surface* load(const std::string& path, Report report = Report::Failures);
+};
