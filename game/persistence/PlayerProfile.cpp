@@ -2,13 +2,16 @@
 
 #include <algorithm>
 
+#include "engine/app/RandomSource.hpp"
 #include "engine/persistence/Buffer.hpp"
 
 namespace {
 
-void shuffleLocationsAfterFirst(std::vector<int>& order, std::mt19937& random) {
-    if (order.size() > 2) {
-        std::shuffle(order.begin() + 1, order.end(), random);
+// Fisher-Yates over [first, end): every order equally likely.
+void shuffleFrom(std::vector<int>& values, std::size_t first, RandomSource& random) {
+    for (std::size_t i = values.size(); i > first + 1; --i) {
+        const auto j = first + static_cast<std::size_t>(random.below(static_cast<int>(i - first)));
+        std::swap(values[i - 1], values[j]);
     }
 }
 
@@ -54,7 +57,7 @@ bool& flagOf(LocationEntry& entry, PlayerProfile::Flag flag) {
 }  // namespace
 
 PlayerProfile::PlayerProfile(std::string profileName, const std::vector<int>& sceneIds,
-                             const std::vector<int>& pieceIds, std::mt19937& random)
+                             const std::vector<int>& pieceIds, RandomSource& random)
     : name(std::move(profileName)) {
     for (const int id : sceneIds) {
         if (id < 100 || id > 219) {
@@ -66,14 +69,14 @@ PlayerProfile::PlayerProfile(std::string profileName, const std::vector<int>& sc
             locationOrder.push_back(location);
         }
     }
-    shuffleLocationsAfterFirst(locationOrder, random);
+    shuffleFrom(locationOrder, 1, random);
     pieceOrder = pieceIds;
-    std::shuffle(pieceOrder.begin(), pieceOrder.end(), random);
+    shuffleFrom(pieceOrder, 0, random);
 }
 
-void PlayerProfile::resetProgress(std::mt19937& random) {
+void PlayerProfile::resetProgress(RandomSource& random) {
     flowPosition = 0;
-    shuffleLocationsAfterFirst(locationOrder, random);
+    shuffleFrom(locationOrder, 1, random);
     locationCursor = -1;
     currentSession = -1;
     currentScene = -1;

@@ -2,13 +2,13 @@
 
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "game/persistence/SessionRecord.hpp"
 
 class Buffer;
+class RandomSource;
 
 // One player's play-through: flow position, the locations in the order they
 // are handed out and the progress in each scene, the painting pieces and the
@@ -21,11 +21,11 @@ public:
     // left out); pieceIds: the painting pieces. The first location of the
     // index stays first, the rest and the pieces are shuffled.
     PlayerProfile(std::string profileName, const std::vector<int>& sceneIds, const std::vector<int>& pieceIds,
-                  std::mt19937& random);
+                  RandomSource& random);
 
     // A new play-through: story, sessions, scenes and score start over; the
     // piece hand-out order and cursor stay, so found pieces are not repeated.
-    void resetProgress(std::mt19937& random);
+    void resetProgress(RandomSource& random);
 
     // The session record whose id is currentSession, or none.
     SessionRecord* currentSessionRecord() const;

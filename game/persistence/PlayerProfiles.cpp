@@ -1,5 +1,6 @@
 #include "game/persistence/PlayerProfiles.hpp"
 
+#include "engine/app/RandomSource.hpp"
 #include "engine/persistence/Buffer.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
 #include "game/scene/SceneIndex.hpp"
@@ -28,7 +29,7 @@ Buffer* fileImage(SaveGame& store) {
 
 }  // namespace
 
-PlayerProfiles::PlayerProfiles() : random_(std::random_device{}()) {}
+PlayerProfiles::PlayerProfiles() : random_(&RandomSource::process()) {}
 
 PlayerProfiles::~PlayerProfiles() = default;
 
@@ -51,7 +52,7 @@ PlayerProfile* PlayerProfiles::at(int index) const {
 }
 
 PlayerProfile& PlayerProfiles::add(const std::string& name) {
-    profiles_.push_back(std::make_unique<PlayerProfile>(name, sceneIds_, pieceIds_, random_));
+    profiles_.push_back(std::make_unique<PlayerProfile>(name, sceneIds_, pieceIds_, *random_));
     return *profiles_.back();
 }
 

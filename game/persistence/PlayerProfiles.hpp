@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "game/persistence/PlayerProfile.hpp"
 
 class PiecesFile;
+class RandomSource;
 class SceneIndex;
 
 // Every player profile and which one is current (-1: none; callers must not
@@ -26,10 +26,10 @@ public:
 
     // The scene ids and piece ids that every new profile starts from.
     void setContent(const SceneIndex& index, const PiecesFile& pieces);
-    // The source of the location and piece shuffles (seeded from the system
-    // until a reproducible run or a test gives a seed).
-    void seedRandom(std::uint32_t seed) { random_.seed(seed); }
-    std::mt19937& random() { return random_; }
+    // The source of the location and piece shuffles: the process-wide one
+    // unless a reproducible run or a test gives another (not owned).
+    void setRandomSource(RandomSource& random) { random_ = &random; }
+    RandomSource& random() const { return *random_; }
 
     // How the game flow's position reaches the current profile: read when
     // the profiles are saved, set when they are loaded or one is selected.
@@ -64,7 +64,7 @@ private:
     int current_ = -1;
     std::vector<int> sceneIds_;
     std::vector<int> pieceIds_;
-    std::mt19937 random_;
+    RandomSource* random_;
     std::function<int()> getFlowPosition_;
     std::function<void(int)> setFlowPosition_;
 };

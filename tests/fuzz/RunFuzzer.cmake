@@ -3,6 +3,7 @@
 # from tests/data/save. Called by the "fuzz" test: cmake -P RunFuzzer.cmake.
 #   CLANGXX, CCACHE (may be empty), SOURCE_DIR, OUT_DIR, SEED_DIR, FUZZ_SECONDS
 set(SOURCES
+  engine/app/RandomSource.cpp
   engine/persistence/Buffer.cpp
   engine/persistence/SaveGame.cpp
   engine/persistence/FileSaveGame.cpp

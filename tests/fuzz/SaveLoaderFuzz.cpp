@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 #include <unistd.h>
 
+#include "engine/app/RandomSource.hpp"
 #include "engine/persistence/Buffer.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
 #include "engine/persistence/SaveGameIdSource.hpp"
@@ -26,7 +26,7 @@ void checkRoundTrip(const PlayerProfile& loaded) {
     loaded.write(first);
     Buffer reread;
     reread.setData(first.data(), first.byteSize());
-    std::mt19937 random(1);
+    SeededRandom random(1);
     PlayerProfile copy("", {}, {}, random);
     copy.read(reread);
     Buffer second;

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <map>
 #include <memory>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "engine/app/RandomSource.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
@@ -42,7 +42,8 @@ SessionRecord& addSession(PlayerProfile& profile, int id) {
 
 TEST(PlayerProfile, ANewProfileKeepsTheFirstLocationFirstAndShufflesTheRest) {
     PlayerProfiles profiles;
-    profiles.seedRandom(1234);
+    SeededRandom random(1234);
+    profiles.setRandomSource(random);
     useTestContent(profiles);
 
     const PlayerProfile& first = profiles.add("Ann");
@@ -90,7 +91,8 @@ TEST(PlayerProfile, ANewProfileKeepsTheFirstLocationFirstAndShufflesTheRest) {
 
 TEST(PlayerProfile, ResetStartsThePlayThroughOverButKeepsThePieces) {
     PlayerProfiles profiles;
-    profiles.seedRandom(7);
+    SeededRandom random(7);
+    profiles.setRandomSource(random);
     useTestContent(profiles);
     PlayerProfile& p = profiles.add("Ann");
     const std::vector<int> pieces = p.pieceOrder;
