@@ -14,6 +14,11 @@ void setColor(const Color& c) {
     glColor4f(c.r * k, c.g * k, c.b * k, c.a * k);
 }
 
+// A missing texture, or the empty one of an unreadable file, draws nothing.
+bool drawable(const Texture* texture) {
+    return texture && texture->getStorageWidth() > 0 && texture->getStorageHeight() > 0;
+}
+
 struct TexCoords {
     float u0, u1, v0, v1;
 };
@@ -109,6 +114,9 @@ void GLGraphics::fillRect(int x, int y, int w, int h, const Color& color) {
 
 void GLGraphics::drawImage(int x, int y, unsigned w, unsigned h, Texture* texture, const Rect& source,
                            const Color& color) {
+    if (!drawable(texture)) {
+        return;
+    }
     setColor(color);
     glEnable(GL_TEXTURE_2D);
     texture->bind();
@@ -254,8 +262,25 @@ void GLGraphics::fillTriangle(const Point& a, const Point& b, const Point& c, co
     glEnd();
 }
 
+void GLGraphics::drawTexturedPolygon(Texture* texture, const Point* vertices, const Point* texCoords, int count,
+                                     const Color& color) {
+    setColor(color);
+    glEnable(GL_TEXTURE_2D);
+    texture->bind();
+    const float z = static_cast<float>(depth_);
+    glBegin(GL_POLYGON);
+    for (int i = 0; i < count; ++i) {
+        glTexCoord2f(texCoords[i].x, texCoords[i].y);
+        glVertex3f(vertices[i].x, vertices[i].y, z);
+    }
+    glEnd();
+}
+
 void GLGraphics::drawQuad(Texture* texture, const Point& p1, const Point& p2, const Point& p3, const Point& p4,
                           const Rect& source, const Color& color) {
+    if (!drawable(texture)) {
+        return;
+    }
     setColor(color);
     glEnable(GL_TEXTURE_2D);
     texture->bind();

@@ -45,6 +45,8 @@ public:
     void fillTriangle(const Point& a, const Point& b, const Point& c, const Color& color) override;
     void drawQuad(Texture* texture, const Point& p1, const Point& p2, const Point& p3, const Point& p4,
                   const Rect& source, const Color& color) override;
+    void drawTexturedPolygon(Texture* texture, const Point* vertices, const Point* texCoords, int count,
+                             const Color& color) override;
 
 private:
     void markOutlineShape(int x, int y, Texture* texture, int thickness, float alphaThreshold, unsigned w,

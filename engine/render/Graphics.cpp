@@ -17,7 +17,13 @@ void Graphics::drawRect(int x, int y, int w, int h, const Color& color) {
     drawLine(Point(fx, fy), Point(fx, fb), 1.0f, true, color);
 }
 
+void Graphics::drawTexturedPolygon(Texture* /*texture*/, const Point* /*vertices*/, const Point* /*texCoords*/,
+                                   int /*count*/, const Color& /*color*/) {}
+
 void Graphics::drawImage(int x, int y, Texture* texture, const Color& color) {
+    if (!texture) {
+        return;
+    }
     drawImage(x, y, texture,
               Rect(0.0f, 0.0f, static_cast<float>(texture->getWidth()), static_cast<float>(texture->getHeight())),
               color);
@@ -47,15 +53,24 @@ Rect Graphics::frameGrid(int textureWidth, int textureHeight, int columns, int r
 }
 
 void Graphics::drawFrameH(int x, int y, int frames, int index, Texture* texture, const Color& color) {
+    if (!texture) {
+        return;
+    }
     drawImage(x, y, texture, frameH(texture->getWidth(), texture->getHeight(), frames, index), color);
 }
 
 void Graphics::drawFrameV(int x, int y, int frames, int index, Texture* texture, const Color& color) {
+    if (!texture) {
+        return;
+    }
     drawImage(x, y, texture, frameV(texture->getWidth(), texture->getHeight(), frames, index), color);
 }
 
 void Graphics::drawFrameGrid(int x, int y, int columns, int rows, int index, Texture* texture, const Color& color,
                              bool rowMajor) {
+    if (!texture) {
+        return;
+    }
     drawImage(x, y, texture, frameGrid(texture->getWidth(), texture->getHeight(), columns, rows, index, rowMajor),
               color);
 }

@@ -53,6 +53,11 @@ public:
     virtual void fillTriangle(const Point& a, const Point& b, const Point& c, const Color& color) = 0;
     virtual void drawQuad(Texture* texture, const Point& p1, const Point& p2, const Point& p3, const Point& p4,
                           const Rect& source, const Color& color) = 0;
+    // A convex polygon of count vertices filled with the texture; each vertex
+    // has its own texture coordinates (fractions of the storage size). The
+    // platform class draws it; a graphics that cannot texture draws nothing.
+    virtual void drawTexturedPolygon(Texture* texture, const Point* vertices, const Point* texCoords, int count,
+                                     const Color& color);
 
     // Source rectangles of animation frames cut out of one texture. The right
     // and bottom edges are the cell's last pixel, so a frame is drawn one pixel

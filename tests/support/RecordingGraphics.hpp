@@ -62,6 +62,15 @@ public:
         record("drawQuad", {p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p4.x, p4.y, s.left, s.top, s.right, s.bottom},
                texture, color);
     }
+    // Arguments: x, y, u, v of every vertex in turn.
+    void drawTexturedPolygon(Texture* texture, const Point* vertices, const Point* texCoords, int count,
+                             const Color& color) override {
+        std::vector<float> args;
+        for (int i = 0; i < count; ++i) {
+            args.insert(args.end(), {vertices[i].x, vertices[i].y, texCoords[i].x, texCoords[i].y});
+        }
+        record("drawTexturedPolygon", std::move(args), texture, color);
+    }
 
     // The calls named op, in order.
     std::vector<Call> callsOf(const std::string& op) const;

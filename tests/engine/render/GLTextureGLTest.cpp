@@ -10,9 +10,10 @@
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/ImageGraphics.hpp"
 #include "engine/render/MinimalSurfaceImage.hpp"
+#include "engine/render/PngWriter.hpp"
 #include "engine/render/ScreenCapture.hpp"
 #include "support/GLWindow.hpp"
-#include "tests/engine/render/PictureFolder.hpp"
+#include "support/PictureFolder.hpp"
 
 namespace {
 
@@ -123,6 +124,11 @@ TEST_F(GLTextureTest, UnreadableFileGivesAnEmptyTexture) {
     EXPECT_NE(said.find("/nonexistent/picture.png"), std::string::npos);
     EXPECT_EQ(texture.getName(), 0u);
     EXPECT_EQ(texture.getWidth(), 0);
+    // Drawing it paints nothing.
+    const auto frame = drawn(&texture);
+    window.graphics().drawImage(5, 5, 20, 20, &texture, Rect(0, 0, 20, 20), Color::white());
+    EXPECT_EQ(frame->getPixel(7, 7), Color(0, 0, 0, 255));
+    EXPECT_EQ(window.readFrame()->getPixel(7, 7), Color(0, 0, 0, 255));
     texture.release();
     texture.restore();
     EXPECT_EQ(texture.getName(), 0u);
@@ -160,4 +166,35 @@ TEST_F(GLTextureTest, ReplacedPictureIsDrawnInPlace) {
     auto frame = drawn(&texture);
     EXPECT_EQ(frame->getPixel(10, 8), Color(0, 255, 0, 255));
     EXPECT_EQ(frame->getPixel(10, 17), Color(255, 0, 0, 255));
+}
+
+TEST_F(GLTextureTest, SharedArtLoadsAndDraws) {
+    const std::string content = CHRONA_CONTENT_DIR;
+    GLTexture button(content + "/images/menus/BtnN.png", nullptr, Texture::KeepAlphaMap);
+    GLTexture lit(content + "/images/menus/BtnO.png", nullptr, Texture::KeepAlphaMap);
+    GLTexture burst(content + "/animations/PieceCollectedEff/BackgroundEff_BIG.png", nullptr, Texture::KeepNothing);
+    GLTexture cursor(content + "/images/cursors/cursor.png", nullptr, Texture::KeepNothing);
+    GLTexture sparkle(content + "/fx/particle1.png", nullptr, Texture::KeepNothing);
+    EXPECT_EQ(button.getStorageWidth(), 256);
+    EXPECT_EQ(button.getStorageHeight(), 64);
+    EXPECT_EQ(burst.getWidth(), 512);
+    EXPECT_EQ(cursor.getWidth(), 32);
+    // The button's rounded ends leave its corners clickable-through.
+    ASSERT_NE(button.getImage(), nullptr);
+    EXPECT_TRUE(button.getImage()->isTransparent(0, 0));
+    EXPECT_FALSE(button.getImage()->isTransparent(110, 30));
+
+    window.beginFrame();
+    GLGraphics& g = window.graphics();
+    g.fillRect(0, 0, GLWindow::Width, GLWindow::Height, Color(60, 45, 70));
+    g.drawImage(-96, -136, &burst, Color::white());
+    g.drawImage(50, 20, &button, Color::white());
+    g.drawImage(50, 90, &lit, Color::white());
+    g.drawImage(20, 170, &sparkle, Color::white());
+    g.drawImage(150, 180, &cursor, Color::white());
+    auto frame = window.readFrame();
+    writePng(frame->getSurface(), std::string(CHRONA_BINARY_DIR) + "/tmp/gl-shared-art.png");
+    const Color face = frame->getPixel(160, 50);
+    EXPECT_GT(face.r, face.b);
+    EXPECT_NE(frame->getPixel(160, 50), frame->getPixel(160, 120));
 }

@@ -40,6 +40,13 @@ TEST(Graphics, ConvenienceOverloadsUseTheWholePictureAndOutlineSkipsNull) {
     EXPECT_EQ(draws[0].args, (std::vector<float>{5, 6, 100, 50, 0, 0, 100, 50}));
     EXPECT_EQ(draws[0].color, Color(1, 2, 3, 4));
 
+    // A missing texture draws nothing instead of failing.
+    g.drawImage(5, 6, nullptr, Color::white());
+    g.drawFrameH(0, 0, 4, 1, nullptr, Color::white());
+    g.drawFrameV(0, 0, 4, 1, nullptr, Color::white());
+    g.drawFrameGrid(0, 0, 2, 2, 1, nullptr, Color::white(), true);
+    EXPECT_EQ(g.callsOf("drawImage").size(), 1u);
+
     g.drawOutline(0, 0, nullptr, Color::white(), 2, 0.1f);
     g.drawTexturedOutline(0, 0, &pic, nullptr, 2, 0.1f);
     EXPECT_TRUE(g.callsOf("drawOutline").empty());

@@ -10,7 +10,7 @@
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/render/SilhouetteImageFilter.hpp"
 #include "engine/render/TexturePicture.hpp"
-#include "tests/engine/render/PictureFolder.hpp"
+#include "support/PictureFolder.hpp"
 
 namespace {
 

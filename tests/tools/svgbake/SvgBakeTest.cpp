@@ -9,7 +9,7 @@
 
 #include "engine/render/ImageFile.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
-#include "tests/engine/render/PictureFolder.hpp"
+#include "support/PictureFolder.hpp"
 
 namespace fs = std::filesystem;
 

@@ -1,0 +1,5 @@
+#include "engine/transitions/FadeOutTransition.hpp"
+
+void FadeOutTransition::begin() {
+    startFade(0, 255);
+}
