@@ -4,6 +4,9 @@
 #include "engine/app/KeyEvent.hpp"
 #include "engine/app/MouseEvent.hpp"
 #include "engine/app/Timer.hpp"
+#include "engine/audio/SoundSystem.hpp"
+#include "engine/resources/ResourceManager.hpp"
+#include <algorithm>
 #include "engine/screens/GameState.hpp"
 
 namespace {
@@ -14,16 +17,13 @@ GameApp* gameApp() {
     return g_app;
 }
 
-GameApp::GameApp(std::unique_ptr<Clock> clock) : clock_(std::move(clock)), timer_(std::make_unique<Timer>(*clock_)) {
+GameApp::GameApp(std::unique_ptr<Clock> clock)
+    : clock_(std::move(clock)), timer_(std::make_unique<Timer>(*clock_)), resources_(std::make_unique<ResourceManager>()) {
     g_app = this;
 }
 
 GameApp::~GameApp() {
-    while (!states_.empty()) {
-        GameState* top = states_.back();
-        states_.pop_back();
-        top->leave(this);
-    }
+    leaveAllStates();
     if (g_app == this) {
         g_app = nullptr;
     }
@@ -63,6 +63,14 @@ void GameApp::startState(GameState* state) {
     state->start(this);
 }
 
+void GameApp::leaveAllStates() {
+    while (!states_.empty()) {
+        GameState* top = states_.back();
+        states_.pop_back();
+        top->leave(this);
+    }
+}
+
 GameState* GameApp::topState() const {
     return states_.empty() ? nullptr : states_.back();
 }
@@ -96,4 +104,15 @@ void GameApp::deliverMouse(const MouseEvent& event) {
             states_[i]->onMouseEvent(event);
         }
     }
+}
+
+void GameApp::registerResourceManager(ResourceManager* manager) {
+    if (manager && std::find(registeredManagers_.begin(), registeredManagers_.end(), manager) == registeredManagers_.end()) {
+        registeredManagers_.push_back(manager);
+    }
+}
+
+void GameApp::unregisterResourceManager(ResourceManager* manager) {
+    registeredManagers_.erase(std::remove(registeredManagers_.begin(), registeredManagers_.end(), manager),
+                              registeredManagers_.end());
 }

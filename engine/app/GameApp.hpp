@@ -10,6 +10,8 @@
 
 class Clock;
 class GameState;
+class ResourceManager;
+class SoundSystem;
 class Graphics;
 class Timer;
 
@@ -44,6 +46,8 @@ public:
     void changeState(GameState* state);
     void startState(GameState* state);
     GameState* topState() const;
+    // Every state leaves, from the top down (the stack ends empty).
+    void leaveAllStates();
     const std::vector<GameState*>& getStates() const { return states_; }
 
     // Every enabled state from the bottom up; the walk re-reads the stack so a
@@ -60,6 +64,14 @@ public:
     bool isExitNow() const { return exitNow_; }
 
     Timer* getTimer() const { return timer_.get(); }
+    SoundSystem* getSoundSystem() const { return soundSystem_.get(); }
+    // The manager of what the whole game shares: fonts, preloaded textures, screen grabs.
+    ResourceManager* getResourceManager() const { return resources_.get(); }
+    // Managers listed here are released and restored with the global one
+    // around every video-mode change.
+    void registerResourceManager(ResourceManager* manager);
+    void unregisterResourceManager(ResourceManager* manager);
+    const std::vector<ResourceManager*>& getRegisteredResourceManagers() const { return registeredManagers_; }
     Clock& getClock() const { return *clock_; }
     int getScreenWidth() const { return screenWidth_; }
     int getScreenHeight() const { return screenHeight_; }
@@ -76,6 +88,9 @@ protected:
     int screenHeight_ = 0;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Timer> timer_;
+    std::unique_ptr<ResourceManager> resources_;
+    std::vector<ResourceManager*> registeredManagers_;
+    std::unique_ptr<SoundSystem> soundSystem_;
 };
 
 // The one application object, published by its constructor.

@@ -3,6 +3,7 @@
 #include <SDL_mixer.h>
 
 #include "engine/audio/MixerError.hpp"
+#include "engine/config/ContentPath.hpp"
 
 MixMusic::MixMusic(const std::string& path) {
     path_ = path;
@@ -19,7 +20,7 @@ void MixMusic::load() {
     if (music_) {
         return;
     }
-    music_ = Mix_LoadMUS(path_.c_str());
+    music_ = Mix_LoadMUS(ContentPath::resolve(path_).c_str());
     notLoaded_ = music_ == nullptr;
     if (!music_) {
         reportMixerError("Mix_LoadMUS", path_);

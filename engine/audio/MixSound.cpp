@@ -3,6 +3,7 @@
 #include <SDL_mixer.h>
 
 #include "engine/audio/MixerError.hpp"
+#include "engine/config/ContentPath.hpp"
 
 namespace {
 
@@ -32,7 +33,7 @@ void MixSound::load() {
     if (chunk_) {
         return;
     }
-    SDL_RWops* stream = SDL_RWFromFile(path_.c_str(), "rb");
+    SDL_RWops* stream = SDL_RWFromFile(ContentPath::resolve(path_).c_str(), "rb");
     chunk_ = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
     notLoaded_ = chunk_ == nullptr;
     if (!chunk_) {

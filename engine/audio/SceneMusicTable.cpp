@@ -7,12 +7,13 @@
 #include <sstream>
 
 #include "engine/app/RandomSource.hpp"
+#include "engine/config/ContentPath.hpp"
 
 SceneMusicTable::SceneMusicTable(RandomSource& random) : random_(random) {}
 
 bool SceneMusicTable::load(const std::string& path) {
     tinyxml2::XMLDocument document;
-    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) {
+    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
         std::printf("Scene music %s: %s\n", path.c_str(), document.ErrorStr());
         return false;
     }

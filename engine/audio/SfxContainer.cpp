@@ -6,6 +6,7 @@
 
 #include "engine/app/RandomSource.hpp"
 #include "engine/audio/MixSound.hpp"
+#include "engine/config/ContentPath.hpp"
 
 SfxContainer::SfxContainer(RandomSource& random, SoundFactory factory)
     : random_(random), factory_(std::move(factory)) {
@@ -23,7 +24,7 @@ SfxContainer& SfxContainer::instance() {
 
 bool SfxContainer::load(const std::string& path) {
     tinyxml2::XMLDocument document;
-    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) {
+    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
         std::printf("Sound catalogue %s: %s\n", path.c_str(), document.ErrorStr());
         return false;
     }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/config/ContentPath.hpp"
+
 namespace {
 
 const char* decoderFor(const unsigned char* head, std::size_t size) {
@@ -22,7 +24,8 @@ const char* decoderFor(const unsigned char* head, std::size_t size) {
 
 }  // namespace
 
-SDL_Surface* ImageFile::load(const std::string& path, Report report) {
+SDL_Surface* ImageFile::load(const std::string& contentPath, Report report) {
+    const std::string path = ContentPath::resolve(contentPath);
     const bool loud = report == Report::Failures;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {

@@ -1,3 +1,38 @@
-int main() {
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "game/app/CommandLine.hpp"
+#include "game/app/ExecutablePath.hpp"
+#include "game/app/MyApp.hpp"
+#include "game/app/StartupError.hpp"
+
+int main(int argc, char** argv) {
+    const CommandLine cl = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+    switch (cl.outcome) {
+        case CommandLine::Outcome::Help:
+            std::cout << CommandLine::helpText();
+            return 0;
+        case CommandLine::Outcome::Version:
+            std::cout << "chrona " << CHRONA_VERSION << std::endl;
+            return 0;
+        case CommandLine::Outcome::Error:
+            std::cerr << "chrona: " << cl.error << std::endl;
+            return 2;
+        case CommandLine::Outcome::Run:
+            break;
+    }
+    RunOptions options = cl.run;
+    if (options.contentDir.empty()) {
+        options.contentDir = executableFolder() + "/content";
+    }
+    try {
+        MyApp app(options);
+        app.init();
+        app.run();
+    } catch (const StartupError& e) {
+        std::cout << e.what() << std::endl;
+        return 1;
+    }
     return 0;
 }

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/app/ClickCounter.hpp"
+#include "engine/app/FrameTimer.hpp"
+#include "engine/app/GameApp.hpp"
+#include "engine/app/RunOptions.hpp"
+#include "engine/app/VideoModes.hpp"
+
+struct SDL_Surface;
+union SDL_Event;
+class GLGraphics;
+class ManualClock;
+class Texture;
+
+// The SDL/OpenGL application: window and video mode, the event pump, frame
+// pacing, the drawn mouse cursor, screenshots. The game derives from it.
+class SDLGameApp : public GameApp {
+public:
+    explicit SDLGameApp(const RunOptions& options);
+    ~SDLGameApp() override;
+
+    void init() override {}
+    char translateKey(int unicode) override;
+    void run() override;
+    Point getLastMousePosition() const override { return lastMouse_; }
+    void setLastMousePosition(const Point& position) override { lastMouse_ = position; }
+    void saveScreenshot(const char* path) override;
+    Graphics* getGraphics() override;
+    bool setCursorImage(const std::string& path) override;
+
+    virtual void beforeVideoInit() {}
+    virtual void onFocusGained() {}
+    virtual void onFocusLost() {}
+    virtual bool canChangeVideoMode(int /*width*/, int /*height*/, bool /*fullScreen*/) { return true; }
+    virtual void beforeUpdate(int /*milliseconds*/) {}
+    virtual void beforeDraw(Graphics* /*graphics*/) {}
+    virtual void afterDraw(Graphics* /*graphics*/) {}
+    // 0: SDL could not start, 1: no audio device, 2: no video mode.
+    virtual void onError(int /*code*/) {}
+    virtual void handleMouseEvent(const SDL_Event& event);
+    virtual void draw();
+    virtual void update(int milliseconds);
+    virtual void prepareFullScreen(bool /*fullScreen*/) {}
+    virtual bool onVideoModeChanged(int /*width*/, int /*height*/, bool /*fullScreen*/) { return true; }
+    virtual void onFullScreenResumed() {}
+    virtual void onFullScreenSuspended() {}
+    virtual void showCursor() { cursorVisible_ = true; }
+    virtual void hideCursor() { cursorVisible_ = false; }
+
+    // Starts SDL's video side and learns the display modes; false when SDL cannot start.
+    bool startSDL();
+    // Opens the window (always windowed first) at the configured size.
+    // Returns false when SDL or the video mode could not be set up.
+    bool initVideo(int width, int height, int bitDepth);
+    void setFullScreen(bool fullScreen);
+    bool isFullScreen() const { return fullScreen_; }
+    void setCursorTexture(Texture* texture);
+    Texture* getCursorTexture() const { return cursorTexture_.get(); }
+    void setCursorHotSpot(int x, int y);
+    // The current frame as a new texture (a frozen backdrop for scenes and transitions).
+    Texture* captureScreen();
+    // Polls every pending SDL event and hands keys and mouse to the states.
+    void pumpEvents();
+    // F8: the next free ScrShotN.bmp in the given folder.
+    void takeScreenshot(const std::string& folder);
+    void setScreenshotFolder(const std::string& folder) { screenshotFolder_ = folder; }
+
+    void setWindowCaption(const std::string& caption) { caption_ = caption; }
+    bool isAudioAvailable() const { return audioAvailable_; }
+    bool hasFocus() const { return hasFocus_; }
+    void setMouseInputEnabled(bool enabled) { mouseInputEnabled_ = enabled; }
+    void setFullScreenToggleAllowed(bool allowed) { fullScreenToggleAllowed_ = allowed; }
+    const VideoModes& getVideoModes() const { return videoModes_; }
+    const RunOptions& getRunOptions() const { return options_; }
+    long getFrameNumber() const { return frameNumber_; }
+
+protected:
+    // Sets a video mode of the given size; keeps the surface's real size as the screen size.
+    bool setVideoMode(int width, int height, bool fullScreen);
+    // A new video mode with everything in the OpenGL context released before and restored after.
+    bool switchVideoMode(int width, int height, bool fullScreen);
+    // Everything that lives in the OpenGL context is dropped before and rebuilt
+    // after a video-mode change, in a fixed order.
+    virtual void releaseGraphics();
+    virtual void restoreGraphics();
+    // Window resized by the window manager (maximising turns full screen on).
+    virtual void onWindowResized(int width, int height);
+    void handleKey(const SDL_Event& event);
+    void writeRequestedScreenshots();
+
+    RunOptions options_;
+    ManualClock* manualClock_ = nullptr;  // set in fixed-step runs; owned by GameApp
+    std::unique_ptr<GLGraphics> graphics_;
+    std::unique_ptr<Texture> cursorTexture_;
+    bool cursorVisible_ = true;
+    bool audioAvailable_ = true;
+    std::string caption_ = "TarvikGameEngine app";
+    bool fullScreen_ = false;
+    SDL_Surface* videoSurface_ = nullptr;
+    FrameTimer frameTimer_;
+    bool restoreFullScreenOnFocus_ = false;
+    Point lastMouse_;
+    bool mouseInputEnabled_ = true;
+    bool fullScreenToggleAllowed_ = true;
+    bool hasFocus_ = true;
+    int hotSpotX_ = 0;
+    int hotSpotY_ = 0;
+    ClickCounter clicks_;
+    VideoModes videoModes_;
+    int bitDepth_ = 32;
+    long frameNumber_ = 0;
+    std::string screenshotFolder_;
+    bool videoReady_ = false;
+    bool sdlStarted_ = false;
+};
+
+SDLGameApp* sdlGameApp();

@@ -1,0 +1,194 @@
+#include "game/app/MyApp.hpp"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_image.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+#include "engine/app/KeyboardHook.hpp"
+#include "engine/app/VideoModes.hpp"
+#include "engine/config/Config.hpp"
+#include "engine/config/ConfigFile.hpp"
+#include "engine/config/ContentPath.hpp"
+#include "engine/config/FileNotFoundError.hpp"
+#include "engine/render/Graphics.hpp"
+#include "engine/render/Texture.hpp"
+#include "engine/screens/ScreenBase.hpp"
+#include "engine/widgets/WidgetManager.hpp"
+#include "game/app/StartupError.hpp"
+#include "game/menus/TitleScreen.hpp"
+
+namespace {
+
+MyApp* g_myApp = nullptr;
+
+const char* const kConfigFile = "content/config/config.xml";
+const char* const kParameterFile = "content/config/GameParameters.cfg";
+// The optional keyboard-hook library, looked up next to the program.
+const char* const kKeyboardHookLibrary = "chrona-input.so";
+
+}  // namespace
+
+MyApp* myApp() {
+    return g_myApp;
+}
+
+MyApp::MyApp(const RunOptions& options) : SDLGameApp(options) {
+    g_myApp = this;
+    Config& config = Config::instance();
+    config.setContentFolder(options.contentDir);
+    if (!config.load(kConfigFile)) {
+        throw StartupError(ContentPath::resolve(kConfigFile) + ": cannot be read; the game cannot start without it");
+    }
+    if (!config.hasResolution()) {
+        throw StartupError(ContentPath::resolve(kConfigFile) +
+                           ": Config/Application/ScreenResolution is missing (width, height, bitDepth)");
+    }
+    setWindowCaption(config.getWindowCaption());
+    keyboardHook_ = std::make_unique<KeyboardHook>(options.contentDir + "/../" + kKeyboardHookLibrary);
+    keyboardHook_->install();
+    try {
+        parameters_ = std::make_unique<ConfigFile>(kParameterFile);
+    } catch (const FileNotFoundError&) {
+        throw StartupError(ContentPath::resolve(kParameterFile) + ": missing; the game cannot start without its tuning parameters");
+    }
+}
+
+MyApp::~MyApp() {
+    keyboardHook_->uninstall();
+    if (g_myApp == this) {
+        g_myApp = nullptr;
+    }
+}
+
+void MyApp::init() {
+    Config& config = Config::instance();
+    if (!startSDL()) {
+        return;
+    }
+    const bool wide = getVideoModes().isWide();
+    config.setWideDisplay(wide);
+    int width = config.getWidth();
+    if (!wide) {
+        // A narrow desktop gets a 1024-wide window with the canvas centred in it.
+        config.setOffsets((1024 - config.getWidth()) / 2, 0);
+        width = 1024;
+    }
+    rebuildResolutionText(config.getWidth(), config.getHeight());
+    if (!initVideo(width, config.getHeight(), config.getBitDepth())) {
+        return;
+    }
+    std::srand(options_.hasSeed ? options_.seed : static_cast<unsigned>(std::time(nullptr)));
+    applyCursorSetting(true);
+    const bool fullScreen = options_.fullScreen == 1;
+    setFullScreen(fullScreen);
+    startState(new TitleScreen());
+}
+
+void MyApp::beforeVideoInit() {
+    SDL_Surface* icon = IMG_Load(ContentPath::resolve("content/Icon/Icon.png").c_str());
+    if (icon) {
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+}
+
+void MyApp::applyCursorSetting(bool custom) {
+    customCursor_ = custom;
+    if (custom && Config::instance().setCursor(0)) {
+        SDL_ShowCursor(SDL_DISABLE);
+        return;
+    }
+    setCursorTexture(nullptr);
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+bool MyApp::confirmQuit() {
+    quitDialogShown_ = true;
+    return true;
+}
+
+void MyApp::onExit() {}
+
+void MyApp::onFocusGained() {}
+
+void MyApp::onFocusLost() {}
+
+void MyApp::beforeUpdate(int /*milliseconds*/) {
+    if (maximiseRequested_) {
+        maximiseRequested_ = false;
+        setFullScreen(true);
+    }
+}
+
+void MyApp::onWindowResized(int width, int height) {
+    if (isFullScreen()) {
+        return;
+    }
+    // The canvas has a fixed size: a window grown to (nearly) the whole desktop
+    // was maximised and turns full screen on; any other size is put back.
+    VideoMode largest;
+    for (const VideoMode& m : getVideoModes().modes) {
+        if (m.width > largest.width || m.height > largest.height) {
+            largest = m;
+        }
+    }
+    if (largest.width > 0 && (width * 10 >= largest.width * 9 || height * 10 >= largest.height * 9)) {
+        maximiseRequested_ = true;
+    } else if (width != screenWidth_ || height != screenHeight_) {
+        switchVideoMode(screenWidth_, screenHeight_, false);
+    }
+}
+
+void MyApp::afterDraw(Graphics* graphics) {
+    const Config& config = Config::instance();
+    if (backdrop_) {
+        graphics->drawImage(0, 0, backdrop_, Color::white());
+    }
+    if (overlay_) {
+        graphics->drawImage(static_cast<int>(config.getWidth() * 0.5f - overlay_->getWidth() * 0.5f),
+                            static_cast<int>(config.getHeight() * 0.5f - overlay_->getHeight() * 0.5f), overlay_,
+                            Color::white());
+    }
+}
+
+void MyApp::prepareFullScreen(bool /*fullScreen*/) {
+    Config& config = Config::instance();
+    if (getVideoModes().isWide()) {
+        config.setWideDisplay(true);
+        screenWidth_ = config.getWidth();
+        screenHeight_ = config.getHeight();
+    }
+}
+
+bool MyApp::onVideoModeChanged(int width, int height, bool fullScreen) {
+    keyboardHook_->setEnabled(fullScreen);
+    notifyAll(0);
+    Config& config = Config::instance();
+    const Letterbox box = Letterbox::centre(width, height, config.getWidth(), config.getHeight());
+    config.setOffsets(box.offsetX, box.offsetY);
+    for (GameState* state : getStates()) {
+        if (auto* screen = dynamic_cast<ScreenBase*>(state)) {
+            screen->setOffsets(box.offsetX, box.offsetY);
+            screen->relayout();
+        }
+    }
+    rebuildResolutionText(width, height);
+    return true;
+}
+
+void MyApp::onFullScreenResumed() {
+    keyboardHook_->setEnabled(true);
+}
+
+void MyApp::onFullScreenSuspended() {
+    keyboardHook_->setEnabled(false);
+}
+
+void MyApp::rebuildResolutionText(int width, int height) {
+    requestedWidth_ = width;
+    requestedHeight_ = height;
+    resolutionText_ = "Requested resolution:" + std::to_string(width) + " x " + std::to_string(height) + "\n";
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/app/GlobalEventManager.hpp"
+#include "engine/app/SDLGameApp.hpp"
+
+class ConfigFile;
+class KeyboardHook;
+class Texture;
+
+// Chrona's application: reads the configuration and tuning parameters, opens
+// the window, applies the player's settings (full screen, cursor, volumes),
+// draws the global overlays and starts the first screen. Construction throws
+// StartupError when the configuration or the parameter file is unusable.
+class MyApp : public SDLGameApp, public GlobalEventManager {
+public:
+    explicit MyApp(const RunOptions& options);
+    ~MyApp() override;
+
+    void init() override;
+    bool confirmQuit() override;
+    void onExit() override;
+    const char* saveGameId() const override { return "ID_001"; }
+    void beforeVideoInit() override;
+    void onFocusGained() override;
+    void onFocusLost() override;
+    void beforeUpdate(int milliseconds) override;
+    void afterDraw(Graphics* graphics) override;
+    void prepareFullScreen(bool fullScreen) override;
+    bool onVideoModeChanged(int width, int height, bool fullScreen) override;
+    void onFullScreenResumed() override;
+    void onFullScreenSuspended() override;
+
+    // Custom drawn cursor on, or the system pointer.
+    void applyCursorSetting(bool custom);
+    ConfigFile* getGameParameters() const { return parameters_.get(); }
+    // A frozen copy of the screen drawn under everything (null removes it).
+    void setBackdrop(Texture* texture) { backdrop_ = texture; }
+    // A picture drawn centred over everything (null removes it).
+    void setOverlay(Texture* texture) { overlay_ = texture; }
+    const std::string& getResolutionText() const { return resolutionText_; }
+
+protected:
+    void onWindowResized(int width, int height) override;
+
+private:
+    void rebuildResolutionText(int width, int height);
+
+    bool quitDialogShown_ = false;
+    bool maximiseRequested_ = false;
+    std::unique_ptr<ConfigFile> parameters_;
+    std::unique_ptr<KeyboardHook> keyboardHook_;
+    bool customCursor_ = true;
+    int requestedWidth_ = 0;
+    int requestedHeight_ = 0;
+    std::string resolutionText_;
+    Texture* backdrop_ = nullptr;
+    Texture* overlay_ = nullptr;
+};
+
+MyApp* myApp();
