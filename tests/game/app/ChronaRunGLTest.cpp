@@ -163,3 +163,33 @@ TEST(ChronaRun, SwitchingToFullScreenAndBackKeepsEveryTextureAndFont) {
     EXPECT_EQ(before.rgba, full.rgba);
     EXPECT_EQ(before.rgba, after.rgba);
 }
+
+TEST(ChronaRun, SettingsSurviveARestartInTheSaveFile) {
+    const std::string dir = tempDir("settings");
+    const std::string base = ProcessRun::chrona() + " --save-dir " + dir + " --seed 5";
+    // First start: no save file yet, so the starting values apply and full screen is on.
+    const ProcessRun first = ProcessRun::run(base + " --fixed-step 16 --frames 3");
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    EXPECT_NE(first.output.find("full screen"), std::string::npos) << first.output;
+    std::ifstream saved(dir + "/Chrona/chrona.sav", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    ASSERT_GE(bytes.size(), 12u);
+    EXPECT_EQ(bytes.substr(0, 10), std::string("\x06\x00\x00\x00ID_001", 10));
+
+    // Alt+Enter goes back to a window; the choice is written at exit...
+    const std::string script = dir + "/window.txt";
+    std::ofstream(script) << "wait 2\ntap alt+return\nwait 2\n";
+    const ProcessRun toggled = ProcessRun::run(base + " --script " + script);
+    ASSERT_EQ(toggled.exitCode, 0) << toggled.output;
+    EXPECT_NE(toggled.output.find("windowed"), std::string::npos) << toggled.output;
+    // ...and the next start stays in the window.
+    const ProcessRun third = ProcessRun::run(base + " --fixed-step 16 --frames 3");
+    ASSERT_EQ(third.exitCode, 0) << third.output;
+    EXPECT_EQ(third.output.find("full screen"), std::string::npos) << third.output;
+
+    // A damaged save file is reported, kept aside, and the game still starts.
+    std::ofstream(dir + "/Chrona/chrona.sav", std::ios::binary | std::ios::trunc) << "garbage";
+    const ProcessRun damaged = ProcessRun::run(base + " --fixed-step 16 --frames 3");
+    EXPECT_EQ(damaged.exitCode, 0) << damaged.output;
+    EXPECT_TRUE(std::filesystem::exists(dir + "/Chrona/chrona.sav.rejected")) << damaged.output;
+}
