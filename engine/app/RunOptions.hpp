@@ -15,4 +15,5 @@ struct RunOptions {
     int fixedStep = 0;        // > 0: every frame advances the clock by exactly this many ms
     long frames = -1;         // >= 0: quit cleanly after this many frames
     std::vector<std::pair<long, std::string>> screenshots;  // frame number, PNG path
+    int startScene = -1;      // >= 0: start straight in this hidden-object scene
 };

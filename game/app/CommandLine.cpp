@@ -34,7 +34,8 @@ std::string CommandLine::helpText() {
            "  --seed N               seed the random generator with N instead of the time\n"
            "  --fixed-step MS        advance the game clock by exactly MS milliseconds every frame\n"
            "  --frames N             quit cleanly after N frames\n"
-           "  --screenshot N:FILE    save frame N as a PNG picture (repeatable)\n";
+           "  --screenshot N:FILE    save frame N as a PNG picture (repeatable)\n"
+           "  --scene ID             start straight in hidden-object scene ID (a test scene)\n";
 }
 
 CommandLine CommandLine::parse(const std::vector<std::string>& args) {
@@ -97,6 +98,13 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
                 return fail("--screenshot needs FRAME:FILE.png");
             }
             cl.run.screenshots.emplace_back(n, v->substr(colon + 1));
+        } else if (a == "--scene") {
+            const std::string* v = needValue();
+            long n = 0;
+            if (!v || !toLong(*v, 0, n) || n > 0x7FFFFFFFL) {
+                return fail("--scene needs a scene id (a whole number, 101 for the first location)");
+            }
+            cl.run.startScene = static_cast<int>(n);
         } else {
             return fail("unknown option " + a + " (see chrona --help)");
         }

@@ -19,6 +19,7 @@
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/app/StartupError.hpp"
 #include "game/menus/TitleScreen.hpp"
+#include "game/scene/TestScene.hpp"
 
 namespace {
 
@@ -84,7 +85,11 @@ void MyApp::init() {
     applyCursorSetting(true);
     const bool fullScreen = options_.fullScreen == 1;
     setFullScreen(fullScreen);
-    startState(new TitleScreen());
+    if (options_.startScene >= 0) {
+        startState(TestScene::forLocation(options_.startScene));
+    } else {
+        startState(new TitleScreen());
+    }
 }
 
 void MyApp::beforeVideoInit() {
