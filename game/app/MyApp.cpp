@@ -3,20 +3,25 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <iostream>
 
 #include "engine/app/KeyboardHook.hpp"
+#include "engine/app/RandomSource.hpp"
+#include "engine/audio/SceneMusicTable.hpp"
+#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/SoundSystem.hpp"
 #include "engine/app/VideoModes.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/config/ConfigFile.hpp"
 #include "engine/config/ContentPath.hpp"
 #include "engine/config/FileNotFoundError.hpp"
+#include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/screens/ScreenBase.hpp"
+#include "engine/text/LabelManager.hpp"
 #include "engine/widgets/WidgetManager.hpp"
+#include "game/app/SharedResources.hpp"
 #include "game/app/StartupError.hpp"
 #include "game/menus/TitleScreen.hpp"
 #include "game/scene/TestScene.hpp"
@@ -27,6 +32,8 @@ MyApp* g_myApp = nullptr;
 
 const char* const kConfigFile = "content/config/config.xml";
 const char* const kParameterFile = "content/config/GameParameters.cfg";
+const char* const kSoundCatalogue = "content/config/sfx.xml";
+const char* const kMusicCatalogue = "content/config/scene/music.xml";
 // The optional keyboard-hook library, looked up next to the program.
 const char* const kKeyboardHookLibrary = "chrona-input.so";
 
@@ -36,7 +43,8 @@ MyApp* myApp() {
     return g_myApp;
 }
 
-MyApp::MyApp(const RunOptions& options) : SDLGameApp(options) {
+MyApp::MyApp(const RunOptions& options)
+    : SDLGameApp(options), sceneMusic_(std::make_unique<SceneMusicTable>(RandomSource::process())) {
     g_myApp = this;
     Config& config = Config::instance();
     config.setContentFolder(options.contentDir);
@@ -47,6 +55,7 @@ MyApp::MyApp(const RunOptions& options) : SDLGameApp(options) {
         throw StartupError(ContentPath::resolve(kConfigFile) +
                            ": Config/Application/ScreenResolution is missing (width, height, bitDepth)");
     }
+    labels_->load(config.getLabelsFile());
     setWindowCaption(config.getWindowCaption());
     keyboardHook_ = std::make_unique<KeyboardHook>(options.contentDir + "/../" + kKeyboardHookLibrary);
     keyboardHook_->install();
@@ -81,7 +90,11 @@ void MyApp::init() {
     if (!initVideo(width, config.getHeight(), config.getBitDepth())) {
         return;
     }
-    std::srand(options_.hasSeed ? options_.seed : static_cast<unsigned>(std::time(nullptr)));
+    RandomSource::seedProcess(getRunSeed());
+    GLTextureFactory textures;
+    sharedResources().preload(*resources_, textures);
+    SfxContainer::instance().load(kSoundCatalogue);
+    sceneMusic_->load(kMusicCatalogue);
     applyCursorSetting(true);
     const bool fullScreen = options_.fullScreen == 1;
     setFullScreen(fullScreen);

@@ -21,6 +21,12 @@ TEST(CommandLine, ReadsEveryRunOption) {
     EXPECT_EQ(CommandLine::parse({"--scene", "213"}).run.startScene, 213);
     EXPECT_NE(CommandLine::helpText().find("--scene ID"), std::string::npos);
     EXPECT_EQ(CommandLine::parse({"--fullscreen"}).run.fullScreen, 1);
+    const CommandLine replay =
+        CommandLine::parse({"--script", "in.txt", "--record", "out.txt", "--stats", "--stats-json", "s.json"});
+    EXPECT_EQ(replay.scriptFile, "in.txt");
+    EXPECT_EQ(replay.run.recordFile, "out.txt");
+    EXPECT_TRUE(replay.run.stats);
+    EXPECT_EQ(replay.run.statsJson, "s.json");
     EXPECT_EQ(CommandLine::parse({"--version"}).outcome, CommandLine::Outcome::Version);
     EXPECT_EQ(CommandLine::parse({"--help"}).outcome, CommandLine::Outcome::Help);
 }
@@ -36,6 +42,8 @@ TEST(CommandLine, RejectsUnknownAndMalformedOptions) {
                                                                   {"--screenshot", "x:a.png"},
                                                                   {"--screenshot", "5:"},
                                                                   {"--content"},
+                                                                  {"--script"},
+                                                                  {"--stats-json", ""},
                                                                   {"--scene"},
                                                                   {"--scene", "-5"},
                                                                   {"--scene", "10a"}}) {
