@@ -4,6 +4,7 @@
 #include <iostream>
 #include <set>
 
+#include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
 #include "engine/app/RandomSource.hpp"
 #include "engine/config/Config.hpp"
@@ -42,6 +43,7 @@ HOScene::~HOScene() {
     for (Item* item : registry().itemsOfScene(sceneId_)) {
         item->setRenderer(nullptr);
     }
+    animations_.reset();
 }
 
 ItemRegistry& HOScene::registry() const {
@@ -57,6 +59,17 @@ TextureFactory& HOScene::textureFactory() {
         textures_ = std::make_unique<GLTextureFactory>();
     }
     return *textures_;
+}
+
+AnimationPlayer* HOScene::animationPlayer() {
+    if (!animations_) {
+        animations_ = std::make_unique<AnimationPlayer>(this, &textureFactory());
+    }
+    return animations_.get();
+}
+
+void HOScene::animationFinished(int id) {
+    onAnimationEvent(id);
 }
 
 void HOScene::build() {

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/animation/AnimationPlayerListener.hpp"
 #include "engine/screens/ScreenBase.hpp"
 #include "game/scene/ItemRendererOwner.hpp"
 #include "game/scene/SceneMechanics.hpp"
 
+class AnimationPlayer;
 class GameState;
 class Item;
 class ItemGoalRenderer;
@@ -22,7 +24,7 @@ class TextureFactory;
 // layer order, resolves each press to the topmost item under it and walks
 // through the scene's mechanics steps. Scoring, hints and the scene's end are
 // left to subclasses through the hooks below.
-class HOScene : public ScreenBase, public ItemRendererOwner {
+class HOScene : public ScreenBase, public ItemRendererOwner, public AnimationPlayerListener {
 public:
     // The screen a Screen step shows, built from the step's attributes; null
     // when none can be made.
@@ -41,6 +43,9 @@ public:
     void setItemLayer(Item* item, int layer) override;
     Point collectTarget(Item* item) override;
     TextureFactory& textureFactory() override;
+    AnimationPlayer* animationPlayer() override;
+
+    void animationFinished(int id) override;
 
     // ScreenBase
     void pause(GameApp* app) override;
@@ -106,7 +111,7 @@ protected:
     virtual void onStepScreenResult(int /*result*/) {}
     virtual void onStarted() {}
     virtual void onGoalRendererInstalled() {}
-    virtual void onAnimationEvent(int /*handle*/, int /*event*/) {}
+    virtual void onAnimationEvent(int /*id*/) {}
     // Moves goals for a CollectGroup step from the candidate group to the goal group.
     virtual void fillGoals(const MechanicsStep& step);
 
@@ -146,6 +151,7 @@ private:
     bool advanceOnStart_ = false;
     bool liftedSeparately_ = false;
     std::unique_ptr<TextureFactory> textures_;
+    std::unique_ptr<AnimationPlayer> animations_;
     RandomSource* random_;
     StepScreenFactory stepScreenFactory_;
 };

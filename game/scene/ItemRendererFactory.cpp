@@ -6,7 +6,9 @@
 #include <tinyxml2.h>
 
 #include "engine/config/ContentPath.hpp"
+#include "game/scene/AnimPlayerItemRenderer.hpp"
 #include "game/scene/CollectableItemRenderer.hpp"
+#include "game/scene/ItemRendererOwner.hpp"
 #include "game/scene/OverlayItemRenderer.hpp"
 #include "game/scene/XmlNumber.hpp"
 
@@ -46,6 +48,9 @@ void ItemRendererFactory::registerStandardCreators(RandomSource& random) {
     registerCreator(CollectableAlt, collectable);
     registerCreator(Overlay, [](ItemRendererOwner* owner, Item* item) -> ItemRenderer* {
         return new OverlayItemRenderer(owner, item);
+    });
+    registerCreator(AnimPlayer, [](ItemRendererOwner* owner, Item* item) -> ItemRenderer* {
+        return new AnimPlayerItemRenderer(owner, item, owner->animationPlayer());
     });
 }
 

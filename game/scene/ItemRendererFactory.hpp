@@ -25,7 +25,7 @@ public:
     static void reset();
 
     void registerCreator(int rendererId, Creator creator);
-    // Registers the picture renderers of the game's scenes (ids 0, 1 and 2).
+    // Registers the renderers of the game's scenes (ids 0 to 3).
     void registerStandardCreators(RandomSource& random);
 
     // Appends the rules of the file; a missing or broken file adds none and

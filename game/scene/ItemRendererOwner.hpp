@@ -2,6 +2,7 @@
 
 #include "engine/render/Point.hpp"
 
+class AnimationPlayer;
 class Item;
 class TextureFactory;
 
@@ -19,4 +20,6 @@ public:
     virtual Point collectTarget(Item* item) = 0;
     // Makes the item and effect textures (OpenGL in the game, CPU in tests).
     virtual TextureFactory& textureFactory() = 0;
+    // Plays the animations of animated items; null when the scene has none.
+    virtual AnimationPlayer* animationPlayer() = 0;
 };

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "engine/app/MouseEvent.hpp"
+#include "engine/animation/AnimationPlayer.hpp"
+#include "game/scene/AnimPlayerItemRenderer.hpp"
 #include "game/scene/CollectableItemRenderer.hpp"
 #include "engine/render/Texture.hpp"
 #include "game/scene/OverlayItemRenderer.hpp"
@@ -325,4 +327,15 @@ TEST_F(HOSceneTest, HintSparklesAroundTheItemAndEnds) {
     graphics.calls.clear();
     key->draw(&graphics);
     EXPECT_EQ(graphics.callsOf("drawImage").size(), 1u);
+}
+
+TEST_F(HOSceneTest, AnimatedItemPlaysInTheScenePlayerAndIsNeverHit) {
+    ProbeScene* scene = start(new ProbeScene("mech_keys.xml", 0, "renderers.xml", false, 102));
+    const std::vector<Item*> scenery = ItemRegistry::instance().items(6, 102);
+    ASSERT_EQ(scenery.size(), 1u);
+    auto* candle = dynamic_cast<AnimPlayerItemRenderer*>(scenery[0]->getRenderer());
+    ASSERT_NE(candle, nullptr);
+    EXPECT_EQ(candle->getAnimation(), scene->animationPlayer()->getAnimation(scenery[0]->getIndex()));
+    EXPECT_EQ(scene->itemAt(6, 6), nullptr);
+    EXPECT_EQ(nameAt(*scene, 12, 12), "Stone");
 }

@@ -34,8 +34,8 @@ public:
 class ProbeScene : public HOScene {
 public:
     ProbeScene(const std::string& mechanics, int startStep = 0,
-               const std::string& renderers = "renderers.xml", bool plainPictures = false)
-        : HOScene(101, "content/config/s101/", renderers, mechanics, "groups.xml", startStep), seeded(7) {
+               const std::string& renderers = "renderers.xml", bool plainPictures = false, int sceneId = 101)
+        : HOScene(sceneId, "content/config/s101/", renderers, mechanics, "groups.xml", startStep), seeded(7) {
         setTextureFactory(std::make_unique<CpuTextureFactory>());
         setRandomSource(&seeded);
         ItemRendererFactory& factory = ItemRendererFactory::instance();

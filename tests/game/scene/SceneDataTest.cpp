@@ -124,7 +124,8 @@ TEST_F(SceneFixture, UnknownSceneOrMissingFilesGiveNoItems) {
 TEST_F(SceneFixture, RendererRulesFirstMatchWinsAndWildcards) {
     ItemRendererFactory& factory = ItemRendererFactory::instance();
     ASSERT_TRUE(factory.loadRules(ContentPath::resolve("content/config/s101/renderers.xml")));
-    ASSERT_EQ(factory.getRules().size(), 2u) << "a rule without renderer is skipped";
+    ASSERT_EQ(factory.getRules().size(), 3u) << "a rule without renderer is skipped";
+    EXPECT_EQ(factory.rendererIdFor({6, 600, 1}), 3);
     EXPECT_EQ(factory.rendererIdFor({6, 400, 1}), 1);
     EXPECT_EQ(factory.rendererIdFor({1, 250, 0}), 0);
     // A query's own wildcard matches any rule value.
@@ -136,10 +137,10 @@ TEST_F(SceneFixture, RendererRulesFirstMatchWinsAndWildcards) {
     EXPECT_EQ(wild.rendererIdFor({6, 400, 1}), 2) << "a leading all-wildcard rule shadows the rest";
     // Loading appends: the earlier rules keep their precedence.
     wild.loadRules(ContentPath::resolve("content/config/s101/renderers.xml"));
-    EXPECT_EQ(wild.getRules().size(), 4u);
+    EXPECT_EQ(wild.getRules().size(), 5u);
     EXPECT_EQ(wild.rendererIdFor({6, 400, 1}), 2);
     EXPECT_FALSE(wild.loadRules("content/config/s101/missing.xml"));
-    EXPECT_EQ(wild.getRules().size(), 4u);
+    EXPECT_EQ(wild.getRules().size(), 5u);
 }
 
 TEST_F(SceneFixture, MechanicsFileSteps) {
