@@ -26,11 +26,12 @@
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/app/SharedResources.hpp"
 #include "game/app/StartupError.hpp"
+#include "game/menus/TitleScreen.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/scene/SceneIndex.hpp"
+#include "game/scene/TestScene.hpp"
 #include "game/story/PiecesFile.hpp"
-#include "game/menus/TitleScreen.hpp"
 
 namespace {
 
@@ -141,7 +142,11 @@ void MyApp::init() {
         options_.fullScreen >= 0 ? options_.fullScreen == 1 : settingFlag(GameSaveEntries::kFullScreen, false);
     setFullScreen(fullScreen);
     applyVolumes();
-    startState(new TitleScreen());
+    if (options_.startScene >= 0) {
+        startState(TestScene::forLocation(options_.startScene));
+    } else {
+        startState(new TitleScreen());
+    }
 }
 
 void MyApp::beforeVideoInit() {
