@@ -71,7 +71,7 @@ void TextInputWidget::draw(Graphics* graphics, ScreenBase* /*screen*/) {
     if (hasSelection()) {
         const int left = textX(std::min(anchor_, caret_));
         const int right = textX(std::max(anchor_, caret_));
-        graphics->fillRect(left, textTop(), right - left, font_->getLineHeight(), Color(214, 170, 96, 150));
+        graphics->fillRect(left, textTop(), right - left, font_->getLineHeight(), Color(176, 74, 40, 110));
     }
     font_->drawTextLine(graphics, PaddingX, textTop(), text_, textColor_);
     if (editable_ && !readOnly_ && cursor_) {
