@@ -193,3 +193,21 @@ TEST(ChronaRun, SettingsSurviveARestartInTheSaveFile) {
     EXPECT_EQ(damaged.exitCode, 0) << damaged.output;
     EXPECT_TRUE(std::filesystem::exists(dir + "/Chrona/chrona.sav.rejected")) << damaged.output;
 }
+
+TEST(ChronaRun, F8WritesNumberedBitmapsIntoTheScreenshotFolder) {
+    const std::string dir = tempDir("f8");
+    const std::string script = dir + "/f8.txt";
+    std::ofstream(script) << "wait 3\ntap f8\nwait 1\ntap f8\nwait 1\n";
+    const ProcessRun run =
+        ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir + " --windowed --script " + script);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::string folder = dir + "/Chrona/ScreenShots/";
+    EXPECT_TRUE(std::filesystem::exists(folder + "ScrShot1.bmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder + "ScrShot2.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "ScrShot3.bmp"));
+    std::ifstream bmp(folder + "ScrShot1.bmp", std::ios::binary);
+    char magic[2] = {};
+    bmp.read(magic, 2);
+    EXPECT_EQ(std::string(magic, 2), "BM");
+    EXPECT_GT(std::filesystem::file_size(folder + "ScrShot1.bmp"), 1024u * 768u * 3u);
+}
