@@ -18,7 +18,7 @@ void TinyAccelerator<T>::update(int milliseconds) {
     }
     if (elapsed_ >= length_) {
         *target_ = startValue_ + distance_;
-        finish();
+        finishOverrun(elapsed_, length_, milliseconds);
         return;
     }
     const double t = elapsed_;

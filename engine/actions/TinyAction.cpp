@@ -1,5 +1,7 @@
 #include "engine/actions/TinyAction.hpp"
 
+#include <algorithm>
+
 #include "engine/actions/ActionListener.hpp"
 #include "engine/actions/TinyActionSequence.hpp"
 #include "engine/actions/TinyParalelAction.hpp"
@@ -17,6 +19,11 @@ void TinyAction::stop() {
     running_ = false;
 }
 
+void TinyAction::finishOverrun(int elapsed, int length, int milliseconds) {
+    const long overrun = static_cast<long>(elapsed) - length;
+    finish(static_cast<int>(std::clamp<long>(overrun, 0, std::max(milliseconds, 0))));
+}
+
 TinyAction* TinyAction::inParallel(TinyAction* other) {
     auto* parallel = new TinyParalelAction();
     parallel->addAction(this);
@@ -31,7 +38,8 @@ TinyAction* TinyAction::followedBy(TinyAction* other) {
     return sequence;
 }
 
-void TinyAction::finish() {
+void TinyAction::finish(int leftover) {
+    leftover_ = leftover;
     running_ = false;
     if (listener_ != nullptr) {
         listener_->actionFinished(tag_);

@@ -28,16 +28,23 @@ public:
 
     bool isRunning() const { return running_; }
     int getTag() const { return tag_; }
+    // The milliseconds of the update in which the action finished that it did
+    // not need; a seamless composite hands them on to its next step.
+    int getLeftover() const { return leftover_; }
     kve::ActionListener* getListener() const { return listener_; }
 
 protected:
     TinyAction(const TinyAction& other);
 
-    void finish();
+    void finish(int leftover = 0);
+    // Finishes an action that has run elapsed of its length milliseconds
+    // after an update of milliseconds.
+    void finishOverrun(int elapsed, int length, int milliseconds);
 
     bool running_ = false;
 
 private:
     int tag_ = -1;
+    int leftover_ = 0;
     kve::ActionListener* listener_ = nullptr;
 };

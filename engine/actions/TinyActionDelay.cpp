@@ -3,7 +3,7 @@
 void TinyActionDelay::update(int milliseconds) {
     elapsed_ += milliseconds;
     if (running_ && elapsed_ >= length_) {
-        finish();
+        finishOverrun(elapsed_, length_, milliseconds);
     }
 }
 

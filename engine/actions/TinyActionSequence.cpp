@@ -3,20 +3,28 @@
 TinyActionSequence::TinyActionSequence(const TinyActionSequence& other) : TinyCompositeAction(other) {}
 
 void TinyActionSequence::update(int milliseconds) {
-    if (!running_) {
-        return;
-    }
-    if (current_ != nullptr && current_->isRunning()) {
-        current_->update(milliseconds);
-        return;
-    }
-    ++index_;
-    if (index_ < children_.size()) {
-        current_ = children_[index_];
-        current_->start(this, static_cast<int>(index_));
-    } else {
-        current_ = nullptr;
-        finish();
+    int remaining = milliseconds;
+    while (running_) {
+        if (current_ != nullptr && current_->isRunning()) {
+            current_->update(remaining);
+            if (!seamless_ || current_->isRunning()) {
+                return;
+            }
+            remaining = current_->getLeftover();
+        }
+        ++index_;
+        if (index_ < children_.size()) {
+            current_ = children_[index_];
+            current_->start(this, static_cast<int>(index_));
+            if (!seamless_) {
+                return;
+            }
+        } else {
+            current_ = nullptr;
+            // The listener may restart this sequence; that run begins next frame.
+            finish(remaining);
+            return;
+        }
     }
 }
 

@@ -50,7 +50,7 @@ void TinyLoopAction::actionFinished(int /*tag*/) {
     if (count_ != -1) {
         ++completedRounds_;
         if (completedRounds_ >= count_) {
-            finish();
+            finish(body_->getLeftover());
             return;
         }
     }

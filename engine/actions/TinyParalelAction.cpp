@@ -1,18 +1,27 @@
 #include "engine/actions/TinyParalelAction.hpp"
 
+#include <algorithm>
+
 void TinyParalelAction::update(int milliseconds) {
     if (!running_) {
         return;
     }
     int runningChildren = 0;
+    int stillRunning = 0;
+    int leftover = milliseconds;
     for (TinyAction* child : children_) {
         if (child->isRunning()) {
             ++runningChildren;
             child->update(milliseconds);
+            if (child->isRunning()) {
+                ++stillRunning;
+            } else {
+                leftover = std::min(leftover, child->getLeftover());
+            }
         }
     }
-    if (runningChildren == 0) {
-        finish();
+    if (runningChildren == 0 || (seamless_ && stillRunning == 0)) {
+        finish(leftover);
     }
 }
 

@@ -8,7 +8,7 @@ void TinyRelIncrementator<T>::update(int milliseconds) {
     elapsed_ += milliseconds;
     if (elapsed_ >= length_) {
         *target_ = static_cast<T>(startValue_ + delta_);
-        finish();
+        finishOverrun(elapsed_, length_, milliseconds);
         return;
     }
     const double value = static_cast<double>(reciprocal_) * elapsed_ * static_cast<double>(delta_) +

@@ -2,15 +2,16 @@
 
 #include "engine/actions/TinyAction.hpp"
 
-// Writes a value into its target when started and finishes at the next update.
+// Writes a value into its target when started and finishes at the next
+// update, which it leaves wholly unused.
 template <typename T>
 class TinySetter : public TinyAction {
 public:
     TinySetter(T* target, T value) : target_(target), value_(value) {}
 
-    void update(int /*milliseconds*/) override {
+    void update(int milliseconds) override {
         if (running_) {
-            finish();
+            finish(milliseconds);
         }
     }
     void start(kve::ActionListener* listener, int tag) override {

@@ -14,14 +14,26 @@ public:
         }
         return std::rand();
     }
+    void seed(std::uint32_t value) {
+        std::srand(value);
+        seeded_ = true;
+    }
 
 private:
     bool seeded_ = false;
 };
 
+StdRandom& processSource() {
+    static StdRandom source;
+    return source;
+}
+
 }  // namespace
 
 RandomSource& RandomSource::process() {
-    static StdRandom source;
-    return source;
+    return processSource();
+}
+
+void RandomSource::seedProcess(std::uint32_t seed) {
+    processSource().seed(seed);
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // Where the game's random choices come from. The process-wide source draws
-// from rand(), seeded with the time at its first draw; tests hand a
+// from rand(), seeded by the application at start-up (with the time when nothing seeded it before its first draw); tests hand a
 // SeededRandom to whatever makes a choice so that runs repeat exactly.
 class RandomSource {
 public:
@@ -14,6 +14,9 @@ public:
     int below(int count) { return next() % count; }
 
     static RandomSource& process();
+    // Seeds the process-wide source (and rand()); the application does this
+    // once at start-up with the time, or with --seed for a reproducible run.
+    static void seedProcess(std::uint32_t seed);
 };
 
 // A small deterministic generator (xorshift32) for reproducible runs.

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/app/InputScript.hpp"
+
 // How a run of the application was asked to behave from the command line.
 struct RunOptions {
     std::string contentDir;   // folder that holds config/, images/, ...; empty: next to the executable
@@ -15,4 +17,9 @@ struct RunOptions {
     int fixedStep = 0;        // > 0: every frame advances the clock by exactly this many ms
     long frames = -1;         // >= 0: quit cleanly after this many frames
     std::vector<std::pair<long, std::string>> screenshots;  // frame number, PNG path
+    bool hasScript = false;
+    InputScript script;       // input replayed frame by frame (implies a manual clock)
+    std::string recordFile;   // where the player's input is written as a script
+    bool stats = false;       // print the run's figures at exit
+    std::string statsJson;    // ... and write them as JSON here
 };

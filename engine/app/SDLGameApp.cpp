@@ -3,7 +3,11 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 
+#include <sys/resource.h>
+
 #include <cstdio>
+#include <ctime>
+#include <fstream>
 #include <iostream>
 
 #include "engine/app/Clock.hpp"
@@ -13,6 +17,7 @@
 #include "engine/app/ScreenshotFolder.hpp"
 #include "engine/app/Timer.hpp"
 #include "engine/audio/SDLSoundSystem.hpp"
+#include "engine/config/Config.hpp"
 #include "engine/render/GLGraphics.hpp"
 #include "engine/render/GLTexture.hpp"
 #include "engine/render/PngWriter.hpp"
@@ -20,13 +25,14 @@
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/app/ShutdownFlag.hpp"
 #include "engine/screens/GameState.hpp"
+#include "engine/screens/ScreenBase.hpp"
 
 namespace {
 
 SDLGameApp* g_sdlApp = nullptr;
 
 std::unique_ptr<Clock> makeClock(const RunOptions& options) {
-    if (options.fixedStep > 0) {
+    if (options.fixedStep > 0 || options.hasScript) {
         return std::make_unique<ManualClock>();
     }
     return std::make_unique<SDLClock>();
@@ -55,11 +61,25 @@ SDLGameApp* sdlGameApp() {
     return g_sdlApp;
 }
 
-SDLGameApp::SDLGameApp(const RunOptions& options) : GameApp(makeClock(options)), options_(options) {
+SDLGameApp::SDLGameApp(const RunOptions& options)
+    : GameApp(makeClock(options)), options_(options), created_(std::chrono::steady_clock::now()) {
     g_sdlApp = this;
+    if (options.hasSeed) {
+        runSeed_ = options.seed;
+    } else if (options.hasScript && options.script.hasSeed()) {
+        runSeed_ = options.script.getSeed();
+    } else {
+        runSeed_ = static_cast<std::uint32_t>(std::time(nullptr));
+    }
+    if (options.hasScript) {
+        script_ = std::make_unique<ScriptPlayer>(options.script);
+    }
+    if (!options.recordFile.empty()) {
+        recorder_.open(options.recordFile, runSeed_);
+    }
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     soundSystem_ = std::make_unique<SDLSoundSystem>();
-    if (options.fixedStep > 0) {
+    if (options.fixedStep > 0 || options.hasScript) {
         manualClock_ = static_cast<ManualClock*>(clock_.get());
     }
 }
@@ -252,49 +272,108 @@ void SDLGameApp::takeScreenshot(const std::string& folder) {
     }
 }
 
-void SDLGameApp::writeRequestedScreenshots() {
-    for (const auto& shot : options_.screenshots) {
-        if (shot.first != frameNumber_) {
-            continue;
-        }
-        SDL_Surface* surface = readScreen(screenWidth_, screenHeight_);
-        if (!surface || !writePng(surface, shot.second)) {
-            std::cout << "Unable to write the screenshot " << shot.second << std::endl;
-        }
-        if (surface) {
-            SDL_FreeSurface(surface);
-        }
+void SDLGameApp::writeScreenshotPng(const std::string& path) {
+    SDL_Surface* surface = readScreen(screenWidth_, screenHeight_);
+    if (!surface || !writePng(surface, path)) {
+        std::cout << "Unable to write the screenshot " << path << std::endl;
+    }
+    if (surface) {
+        SDL_FreeSurface(surface);
     }
 }
 
-void SDLGameApp::run() {
-    frameTimer_.start(timer_->now());
-    for (;;) {
-        if (manualClock_) {
-            manualClock_->advance(static_cast<std::uint64_t>(options_.fixedStep));
+void SDLGameApp::writeRequestedScreenshots() {
+    for (const auto& shot : options_.screenshots) {
+        if (shot.first == frameNumber_) {
+            writeScreenshotPng(shot.second);
         }
-        pumpEvents();
-        const std::uint32_t stepped = frameTimer_.beginFrame(timer_->now());
-        const int elapsed = manualClock_ && !timer_->isPaused() ? options_.fixedStep : static_cast<int>(stepped);
-        update(elapsed);
-        ++frameNumber_;
-        draw();
-        if (!manualClock_) {
-            const std::uint32_t rest = frameTimer_.sleepAfter(timer_->now());
-            if (rest > 0) {
-                SDL_Delay(rest);
+    }
+    for (const std::string& path : scriptShots_) {
+        writeScreenshotPng(path);
+    }
+    scriptShots_.clear();
+}
+
+void SDLGameApp::run() {
+    lastFrameNow_ = timer_->now();
+    frameTimer_.start(lastFrameNow_);
+    while (runFrame()) {
+    }
+    finishRun();
+}
+
+bool SDLGameApp::runFrame() {
+    const int scriptedMs = script_ ? script_->beginFrame() : 0;
+    if (manualClock_) {
+        manualClock_->advance(static_cast<std::uint64_t>(scriptedMs > 0 ? scriptedMs : frameStep()));
+    }
+    const std::uint64_t now = timer_->now();
+    const std::uint32_t capped = frameTimer_.beginFrame(now);
+    const int frameMs = static_cast<int>(now - lastFrameNow_);
+    lastFrameNow_ = now;
+    // A fixed step is passed on exactly; a measured or recorded frame is capped at 16 ms.
+    const int elapsed = manualClock_ && scriptedMs == 0 ? frameMs : static_cast<int>(capped);
+    if (script_) {
+        script_->runDue(*this);
+    }
+    pumpEvents();
+    if (recorder_.isOpen()) {
+        recorder_.endFrame(frameMs);
+    }
+    const auto t0 = std::chrono::steady_clock::now();
+    update(elapsed);
+    const auto t1 = std::chrono::steady_clock::now();
+    ++frameNumber_;
+    draw();
+    const auto t2 = std::chrono::steady_clock::now();
+    if (frameNumber_ == 1) {
+        stats_.setFirstFrameMs(std::chrono::duration<double, std::milli>(t2 - created_).count());
+    }
+    stats_.addFrame(std::chrono::duration_cast<std::chrono::microseconds>(t1 - t0).count(),
+                    std::chrono::duration_cast<std::chrono::microseconds>(t2 - t1).count());
+    stats_.sampleTextures(GLTexture::liveCount(), GLTexture::textureMemory());
+    if (!manualClock_) {
+        const std::uint32_t rest = frameTimer_.sleepAfter(timer_->now());
+        if (rest > 0) {
+            SDL_Delay(rest);
+        }
+    }
+    if (script_ && script_->finished()) {
+        if (!script_->failure().empty()) {
+            std::cout << "Script failed at " << script_->failure() << std::endl;
+            exitCode_ = 1;
+        }
+        exitNow_ = true;
+    }
+    if (options_.frames >= 0 && frameNumber_ >= options_.frames) {
+        exitNow_ = true;
+    }
+    if (exitNow_) {
+        return false;
+    }
+    if (quitRequested_ && confirmQuit()) {
+        return false;
+    }
+    quitRequested_ = false;
+    return true;
+}
+
+void SDLGameApp::finishRun() {
+    recorder_.close();
+    if (options_.stats || !options_.statsJson.empty()) {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        stats_.setPeakResidentKiB(usage.ru_maxrss);
+        if (options_.stats) {
+            std::cout << stats_.text() << std::flush;
+        }
+        if (!options_.statsJson.empty()) {
+            std::ofstream out(options_.statsJson);
+            out << stats_.json();
+            if (!out) {
+                std::cout << "Cannot write the statistics to " << options_.statsJson << std::endl;
             }
         }
-        if (options_.frames >= 0 && frameNumber_ >= options_.frames) {
-            exitNow_ = true;
-        }
-        if (exitNow_) {
-            break;
-        }
-        if (quitRequested_ && confirmQuit()) {
-            break;
-        }
-        quitRequested_ = false;
     }
     onExit();
     // Everything that holds OpenGL names or mixer chunks goes before the
@@ -305,6 +384,55 @@ void SDLGameApp::run() {
     soundSystem_->close();
     ShutdownFlag::set(true);
     SDL_Quit();
+}
+
+void SDLGameApp::scriptMouse(int kind, int x, int y, int button) {
+    const Config& cfg = config();
+    SDL_Event e{};
+    const int wx = x + cfg.getOffsetX();
+    const int wy = y + cfg.getOffsetY();
+    if (kind == ScriptPlayer::MouseMove) {
+        e.type = SDL_MOUSEMOTION;
+        e.motion.type = SDL_MOUSEMOTION;
+        e.motion.x = static_cast<Uint16>(wx);
+        e.motion.y = static_cast<Uint16>(wy);
+        e.motion.xrel = static_cast<Sint16>(wx - static_cast<int>(lastMouse_.x));
+        e.motion.yrel = static_cast<Sint16>(wy - static_cast<int>(lastMouse_.y));
+        e.motion.state = static_cast<Uint8>(scriptButtons_);
+    } else {
+        const bool down = kind == ScriptPlayer::MousePress;
+        e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        e.button.type = e.type;
+        e.button.button = static_cast<Uint8>(button);
+        e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.button.x = static_cast<Uint16>(wx);
+        e.button.y = static_cast<Uint16>(wy);
+        if (button <= 3) {
+            scriptButtons_ = down ? (scriptButtons_ | SDL_BUTTON(button)) : (scriptButtons_ & ~SDL_BUTTON(button));
+        }
+        lastMouse_ = Point(static_cast<float>(wx), static_cast<float>(wy));
+    }
+    handleMouseEvent(e);
+}
+
+void SDLGameApp::scriptKey(bool down, int sym, int mods, int unicode) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.type = e.type;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = static_cast<SDLKey>(sym);
+    e.key.keysym.mod = static_cast<SDLMod>(mods);
+    e.key.keysym.unicode = static_cast<Uint16>(unicode);
+    handleKey(e);
+}
+
+void SDLGameApp::scriptScreenshot(const std::string& file) {
+    scriptShots_.push_back(file);
+}
+
+std::string SDLGameApp::scriptTopScreen() {
+    auto* top = dynamic_cast<ScreenBase*>(topState());
+    return top ? top->getName() : std::string();
 }
 
 void SDLGameApp::update(int milliseconds) {
@@ -325,9 +453,11 @@ void SDLGameApp::draw() {
     drawStates(g);
     afterDraw(g);
     if (cursorTexture_ && cursorVisible_) {
-        int x = 0;
-        int y = 0;
-        SDL_GetMouseState(&x, &y);
+        int x = static_cast<int>(lastMouse_.x);
+        int y = static_cast<int>(lastMouse_.y);
+        if (!script_) {
+            SDL_GetMouseState(&x, &y);
+        }
         g->drawImage(x + hotSpotX_, y + hotSpotY_, cursorTexture_.get(), Color::white());
     }
     writeRequestedScreenshots();
@@ -337,6 +467,13 @@ void SDLGameApp::draw() {
 void SDLGameApp::pumpEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        // A scripted run takes its input from the script alone, and a run on
+        // a manual clock ignores focus, so that it plays the same every time.
+        const bool input = event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_MOUSEMOTION ||
+                           event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP;
+        if ((script_ && input) || (manualClock_ && event.type == SDL_ACTIVEEVENT)) {
+            continue;
+        }
         switch (event.type) {
             case SDL_QUIT:
                 quitRequested_ = true;
@@ -385,6 +522,9 @@ void SDLGameApp::pumpEvents() {
 
 void SDLGameApp::handleKey(const SDL_Event& event) {
     const SDL_keysym& sym = event.key.keysym;
+    if (recorder_.isOpen()) {
+        recorder_.key(event.type == SDL_KEYDOWN, sym.sym, sym.mod, sym.unicode);
+    }
     KeyEvent key;
     key.key = sym.sym;
     key.modifiers = sym.mod;
@@ -416,6 +556,15 @@ void SDLGameApp::handleKey(const SDL_Event& event) {
 }
 
 void SDLGameApp::handleMouseEvent(const SDL_Event& event) {
+    if (recorder_.isOpen()) {
+        const Config& cfg = config();
+        if (event.type == SDL_MOUSEMOTION) {
+            recorder_.mouseMove(event.motion.x - cfg.getOffsetX(), event.motion.y - cfg.getOffsetY());
+        } else {
+            recorder_.mouseButton(event.type == SDL_MOUSEBUTTONDOWN, event.button.x - cfg.getOffsetX(),
+                                  event.button.y - cfg.getOffsetY(), event.button.button);
+        }
+    }
     if (!mouseInputEnabled_) {
         return;
     }

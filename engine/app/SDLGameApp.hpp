@@ -1,12 +1,16 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 
 #include "engine/app/ClickCounter.hpp"
 #include "engine/app/FrameTimer.hpp"
 #include "engine/app/GameApp.hpp"
+#include "engine/app/InputRecorder.hpp"
 #include "engine/app/RunOptions.hpp"
+#include "engine/app/RunStats.hpp"
+#include "engine/app/ScriptPlayer.hpp"
 #include "engine/app/VideoModes.hpp"
 
 struct SDL_Surface;
@@ -17,7 +21,7 @@ class Texture;
 
 // The SDL/OpenGL application: window and video mode, the event pump, frame
 // pacing, the drawn mouse cursor, screenshots. The game derives from it.
-class SDLGameApp : public GameApp {
+class SDLGameApp : public GameApp, private ScriptPlayer::Sink {
 public:
     explicit SDLGameApp(const RunOptions& options);
     ~SDLGameApp() override;
@@ -76,6 +80,10 @@ public:
     const VideoModes& getVideoModes() const { return videoModes_; }
     const RunOptions& getRunOptions() const { return options_; }
     long getFrameNumber() const { return frameNumber_; }
+    // The seed of this run: --seed, the seed of the replayed script, or the time.
+    std::uint32_t getRunSeed() const { return runSeed_; }
+    // 0 after a normal run; 1 when a scripted expectation failed.
+    int getExitCode() const { return exitCode_; }
 
 protected:
     // Sets a video mode of the given size; keeps the surface's real size as the screen size.
@@ -90,6 +98,16 @@ protected:
     virtual void onWindowResized(int width, int height);
     void handleKey(const SDL_Event& event);
     void writeRequestedScreenshots();
+    void writeScreenshotPng(const std::string& path);
+    // One frame of the main loop; false when the loop should end.
+    bool runFrame();
+    void finishRun();
+    int frameStep() const { return options_.fixedStep > 0 ? options_.fixedStep : static_cast<int>(FrameTimer::kFrame); }
+
+    void scriptMouse(int kind, int x, int y, int button) override;
+    void scriptKey(bool down, int sym, int mods, int unicode) override;
+    void scriptScreenshot(const std::string& file) override;
+    std::string scriptTopScreen() override;
 
     RunOptions options_;
     ManualClock* manualClock_ = nullptr;  // set in fixed-step runs; owned by GameApp
@@ -113,6 +131,15 @@ protected:
     int bitDepth_ = 32;
     long frameNumber_ = 0;
     std::string screenshotFolder_;
+    std::uint32_t runSeed_ = 0;
+    int exitCode_ = 0;
+    std::unique_ptr<ScriptPlayer> script_;
+    int scriptButtons_ = 0;
+    std::vector<std::string> scriptShots_;
+    InputRecorder recorder_;
+    RunStats stats_;
+    std::chrono::steady_clock::time_point created_;
+    std::uint64_t lastFrameNow_ = 0;
     bool videoReady_ = false;
     bool sdlStarted_ = false;
 };

@@ -7,9 +7,10 @@
 #include "engine/app/RandomSource.hpp"
 #include "engine/audio/MixSound.hpp"
 #include "engine/config/ContentPath.hpp"
+#include "engine/resources/ResourceManager.hpp"
 
 SfxContainer::SfxContainer(RandomSource& random, SoundFactory factory)
-    : random_(random), factory_(std::move(factory)) {
+    : random_(random), factory_(std::move(factory)), manager_(std::make_unique<ResourceManager>()) {
     if (!factory_) {
         factory_ = [](const std::string& path) { return std::make_unique<MixSound>(path); };
     }
@@ -68,7 +69,7 @@ bool SfxContainer::load(const std::string& path) {
 void SfxContainer::registerFile(const std::string& name, const std::string& path) {
     std::vector<std::string>& keys = keys_[name];
     const std::string key = name + "_" + std::to_string(keys.size());
-    sounds_[key] = factory_(path);
+    manager_->addSound(key, factory_(path).release());
     keys.push_back(key);
 }
 
@@ -81,6 +82,9 @@ void SfxContainer::play(const std::string& name, bool loop) {
         return;
     }
     Sound* sound = getSound(keys[random_.below(static_cast<int>(keys.size()))]);
+    if (!sound) {
+        return;
+    }
     if (loop) {
         sound->play(-1);
     } else {
@@ -91,7 +95,7 @@ void SfxContainer::play(const std::string& name, bool loop) {
 void SfxContainer::stop(const std::string& name) {
     for (const std::string& key : keysOf(name)) {
         Sound* sound = getSound(key);
-        if (sound->isPlaying()) {
+        if (sound && sound->isPlaying()) {
             sound->stop();
         }
     }
@@ -99,7 +103,8 @@ void SfxContainer::stop(const std::string& name) {
 
 bool SfxContainer::isPlaying(const std::string& name) {
     for (const std::string& key : keysOf(name)) {
-        if (getSound(key)->isPlaying()) {
+        Sound* sound = getSound(key);
+        if (sound && sound->isPlaying()) {
             return true;
         }
     }
@@ -113,6 +118,5 @@ const std::vector<std::string>& SfxContainer::keysOf(const std::string& name) co
 }
 
 Sound* SfxContainer::getSound(const std::string& key) const {
-    const auto found = sounds_.find(key);
-    return found == sounds_.end() ? nullptr : found->second.get();
+    return manager_->getSound(key);
 }

@@ -7,12 +7,13 @@
 #include <vector>
 
 class RandomSource;
+class ResourceManager;
 class Sound;
 
 // The catalogue of named sound effects read from "content/config/sfx.xml".
 // A name maps to one file or, for a RandomSound, to several of which each
-// play picks one at random. The container owns every sound it created; the
-// game reaches the process-wide catalogue through instance().
+// play picks one at random. The sounds live in the container's own resource
+// manager; the game reaches the process-wide catalogue through instance().
 class SfxContainer {
 public:
     using SoundFactory = std::function<std::unique_ptr<Sound>(const std::string& path)>;
@@ -43,11 +44,13 @@ public:
     const std::vector<std::string>& keysOf(const std::string& name) const;
     // The sound registered under a key such as "CLICK_1", or null.
     Sound* getSound(const std::string& key) const;
+    // The manager that owns the sounds, for the application's list of managers.
+    ResourceManager* getResourceManager() const { return manager_.get(); }
 
 private:
     RandomSource& random_;
     SoundFactory factory_;
-    std::map<std::string, std::unique_ptr<Sound>> sounds_;
+    std::unique_ptr<ResourceManager> manager_;
     std::map<std::string, std::vector<std::string>> keys_;
     std::string defaultPath_;
     bool loaded_ = false;

@@ -34,7 +34,11 @@ std::string CommandLine::helpText() {
            "  --seed N               seed the random generator with N instead of the time\n"
            "  --fixed-step MS        advance the game clock by exactly MS milliseconds every frame\n"
            "  --frames N             quit cleanly after N frames\n"
-           "  --screenshot N:FILE    save frame N as a PNG picture (repeatable)\n";
+           "  --screenshot N:FILE    save frame N (counting from 1) as a PNG picture; repeatable\n"
+           "  --script FILE          replay the input script FILE (see README), then quit\n"
+           "  --record FILE          write this session's input to FILE as a replayable script\n"
+           "  --stats                print the run's timing and memory figures at exit\n"
+           "  --stats-json FILE      write the same figures as JSON to FILE\n";
 }
 
 CommandLine CommandLine::parse(const std::vector<std::string>& args) {
@@ -66,6 +70,14 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
                 return fail(a + " needs a folder");
             }
             (a == "--content" ? cl.run.contentDir : cl.run.saveDir) = *v;
+        } else if (a == "--script" || a == "--record" || a == "--stats-json") {
+            const std::string* v = needValue();
+            if (!v || v->empty()) {
+                return fail(a + " needs a file");
+            }
+            (a == "--script" ? cl.scriptFile : a == "--record" ? cl.run.recordFile : cl.run.statsJson) = *v;
+        } else if (a == "--stats") {
+            cl.run.stats = true;
         } else if (a == "--seed") {
             const std::string* v = needValue();
             long n = 0;

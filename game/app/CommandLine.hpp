@@ -13,6 +13,7 @@ struct CommandLine {
     Outcome outcome = Outcome::Run;
     std::string error;
     RunOptions run;
+    std::string scriptFile;  // read by the caller into run.script
 
     static CommandLine parse(const std::vector<std::string>& args);
     static std::string helpText();

@@ -3,11 +3,13 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <iostream>
 
 #include "engine/app/KeyboardHook.hpp"
+#include "engine/app/RandomSource.hpp"
+#include "engine/audio/SceneMusicTable.hpp"
+#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/SoundSystem.hpp"
 #include "engine/app/VideoModes.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/config/ConfigFile.hpp"
@@ -26,6 +28,8 @@ MyApp* g_myApp = nullptr;
 
 const char* const kConfigFile = "content/config/config.xml";
 const char* const kParameterFile = "content/config/GameParameters.cfg";
+const char* const kSoundCatalogue = "content/config/sfx.xml";
+const char* const kMusicCatalogue = "content/config/scene/music.xml";
 // The optional keyboard-hook library, looked up next to the program.
 const char* const kKeyboardHookLibrary = "chrona-input.so";
 
@@ -35,7 +39,8 @@ MyApp* myApp() {
     return g_myApp;
 }
 
-MyApp::MyApp(const RunOptions& options) : SDLGameApp(options) {
+MyApp::MyApp(const RunOptions& options)
+    : SDLGameApp(options), sceneMusic_(std::make_unique<SceneMusicTable>(RandomSource::process())) {
     g_myApp = this;
     Config& config = Config::instance();
     config.setContentFolder(options.contentDir);
@@ -80,7 +85,9 @@ void MyApp::init() {
     if (!initVideo(width, config.getHeight(), config.getBitDepth())) {
         return;
     }
-    std::srand(options_.hasSeed ? options_.seed : static_cast<unsigned>(std::time(nullptr)));
+    RandomSource::seedProcess(getRunSeed());
+    SfxContainer::instance().load(kSoundCatalogue);
+    sceneMusic_->load(kMusicCatalogue);
     applyCursorSetting(true);
     const bool fullScreen = options_.fullScreen == 1;
     setFullScreen(fullScreen);

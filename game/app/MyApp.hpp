@@ -8,6 +8,7 @@
 
 class ConfigFile;
 class KeyboardHook;
+class SceneMusicTable;
 class Texture;
 
 // Chrona's application: reads the configuration and tuning parameters, opens
@@ -41,6 +42,8 @@ public:
     // A picture drawn centred over everything (null removes it).
     void setOverlay(Texture* texture) { overlay_ = texture; }
     const std::string& getResolutionText() const { return resolutionText_; }
+    // Which music each scene plays (9999 is the main menu).
+    SceneMusicTable* getSceneMusic() const { return sceneMusic_.get(); }
 
 protected:
     void onWindowResized(int width, int height) override;
@@ -52,6 +55,7 @@ private:
     bool maximiseRequested_ = false;
     std::unique_ptr<ConfigFile> parameters_;
     std::unique_ptr<KeyboardHook> keyboardHook_;
+    std::unique_ptr<SceneMusicTable> sceneMusic_;
     bool customCursor_ = true;
     int requestedWidth_ = 0;
     int requestedHeight_ = 0;

@@ -23,6 +23,15 @@ int main(int argc, char** argv) {
             break;
     }
     RunOptions options = cl.run;
+    if (!cl.scriptFile.empty()) {
+        if (!options.script.load(cl.scriptFile)) {
+            for (const std::string& error : options.script.errors()) {
+                std::cerr << error << std::endl;
+            }
+            return 2;
+        }
+        options.hasScript = true;
+    }
     if (options.contentDir.empty()) {
         options.contentDir = executableFolder() + "/content";
     }
@@ -30,9 +39,9 @@ int main(int argc, char** argv) {
         MyApp app(options);
         app.init();
         app.run();
+        return app.getExitCode();
     } catch (const StartupError& e) {
         std::cout << e.what() << std::endl;
         return 1;
     }
-    return 0;
 }

@@ -45,7 +45,7 @@ private:
     double jitter() { return humanise_.next() * 0.006; }
     double velocity(double base) { return base * (1.0 + humanise_.next() * 0.08); }
 
-    std::vector<MelodyNote> writePhrase(const std::vector<int>& progression, bool closesOnTonic);
+    std::vector<MelodyNote> writePhrase(const std::vector<int>& progression);
     void playLead(const std::vector<MelodyNote>& phrase, int firstBar, TrackSpec::Lead lead, int octave, double gain);
     void playHarmony(const std::vector<int>& progression, int firstBar, double fullness);
     void playGroove(int firstBar, int count, double intensity);
@@ -61,7 +61,7 @@ private:
     StereoBuffer out_;
 };
 
-std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression, bool closesOnTonic) {
+std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression) {
     static const std::vector<std::vector<double>> fourBeat = {
         {1, 1, 2}, {0.5, 0.5, 1, 2}, {1.5, 0.5, 1, 1}, {2, 1, 1}, {1, 1, 1, 1}, {-1, 1, 1, 1}, {3, 1}, {0.5, 0.5, 0.5, 0.5, 2}};
     static const std::vector<std::vector<double>> threeBeat = {
@@ -72,7 +72,7 @@ std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression, 
     // freer continuation and a cadence: the shape of a simple song phrase.
     std::vector<MelodyNote> phrase;
     std::vector<std::size_t> barStart(bars, 0);
-    int step = 4 + noise_.below(3);
+    int step = 2 + noise_.below(3);
     for (int bar = 0; bar < bars; ++bar) {
         barStart[bar] = phrase.size();
         const int degree = progression[bar];
@@ -80,7 +80,7 @@ std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression, 
             const int shift = degree - progression[bar - 2];
             for (std::size_t n = barStart[bar - 2]; n < barStart[bar - 1]; ++n) {
                 MelodyNote copy = phrase[n];
-                copy.step = std::clamp(copy.step + shift, 2, 13);
+                copy.step = std::clamp(copy.step + shift, 0, 9);
                 copy.start += 2 * spec_.beatsPerBar;
                 phrase.push_back(copy);
                 step = copy.step;
@@ -88,8 +88,8 @@ std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression, 
             continue;
         }
         if (bar == bars - 1) {
-            // The cadence: one long note on the tonic, or on the chord's root.
-            phrase.push_back({closesOnTonic ? 7 : degree + 7, static_cast<double>(bar * spec_.beatsPerBar),
+            // The half cadence: one long note on the root of the phrase's last chord.
+            phrase.push_back({degree + 7 <= 9 ? degree + 7 : degree, static_cast<double>(bar * spec_.beatsPerBar),
                               static_cast<double>(spec_.beatsPerBar)});
             continue;
         }
@@ -112,7 +112,7 @@ std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression, 
                 } else {
                     step += noise_.below(2) == 0 ? -1 : 1;
                 }
-                step = std::clamp(step, 2, 13);
+                step = std::clamp(step, 0, 9);
                 phrase.push_back({step, bar * spec_.beatsPerBar + at, length});
             }
             at += std::fabs(length);
@@ -215,9 +215,13 @@ void Piece::playGroove(int firstBar, int count, double intensity) {
 
 StereoBuffer Piece::render() {
     const int phraseBars = static_cast<int>(spec_.progressionA.size());
-    const std::vector<MelodyNote> phraseA = writePhrase(spec_.progressionA, false);
-    const std::vector<MelodyNote> phraseB = writePhrase(spec_.progressionB, false);
-    const std::vector<MelodyNote> closing = writePhrase(spec_.progressionA, true);
+    const std::vector<MelodyNote> phraseA = writePhrase(spec_.progressionA);
+    const std::vector<MelodyNote> phraseB = writePhrase(spec_.progressionB);
+    // The last theme ends on the tonic chord, so the loop closes with a cadence.
+    std::vector<int> closingChords = spec_.progressionA;
+    closingChords.back() = 0;
+    std::vector<MelodyNote> closing = phraseA;
+    closing.back().step = 7;
     // Sections in turn: the theme, the contrasting phrase, the theme again an
     // octave up with the full band, then the contrast once more for long loops.
     for (int section = 0; section * phraseBars < bars_; ++section) {
@@ -225,7 +229,7 @@ StereoBuffer Piece::render() {
         const bool lastSection = (section + 1) * phraseBars >= bars_;
         switch (section % 3) {
             case 0:
-                playHarmony(spec_.progressionA, first, section == 0 ? 0.8 : 1.0);
+                playHarmony(lastSection ? closingChords : spec_.progressionA, first, section == 0 ? 0.8 : 1.0);
                 playLead(lastSection ? closing : phraseA, first, section == 0 ? spec_.leadA : spec_.leadB,
                          section == 0 ? 0 : 1, section == 0 ? 0.55 : 0.42);
                 playGroove(first, phraseBars, section == 0 ? 0.6 : 1.0);
@@ -236,9 +240,9 @@ StereoBuffer Piece::render() {
                 playGroove(first, phraseBars, 0.8);
                 break;
             default:
-                playHarmony(spec_.progressionA, first, 1.0);
+                playHarmony(lastSection ? closingChords : spec_.progressionA, first, 1.0);
                 playLead(lastSection ? closing : phraseA, first, spec_.leadA, 1, 0.45);
-                playLead(phraseA, first, TrackSpec::Lead::Bell, 0, 0.12);
+                playLead(lastSection ? closing : phraseA, first, TrackSpec::Lead::Bell, 0, 0.12);
                 playGroove(first, phraseBars, 1.0);
                 break;
         }

@@ -113,7 +113,7 @@ std::vector<float> strings(double hz, double duration, double velocity, double p
         double phase = phaseSeed * (voice + 1) * 0.37;
         for (std::size_t i = 0; i < out.size(); ++i) {
             const double t = static_cast<double>(i) / kSampleRate;
-            const double vibrato = 1.0 + 0.0025 * std::sin(2.0 * M_PI * (5.1 + voice * 0.4) * t);
+            const double vibrato = 1.0 + 0.0025 * Wavetable::sine().at((5.1 + voice * 0.4) * t);
             phase += hz * (1.0 + detune[voice]) * vibrato / kSampleRate;
             double envelope = std::min(1.0, t / attack);
             if (i >= held) {
@@ -135,7 +135,7 @@ std::vector<float> flute(double hz, double duration, double velocity, Noise& noi
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         const double depth = 0.006 * std::min(1.0, std::max(0.0, (t - 0.25) / 0.4));
-        phase += hz * (1.0 + depth * std::sin(2.0 * M_PI * 5.3 * t)) / kSampleRate;
+        phase += hz * (1.0 + depth * Wavetable::sine().at(5.3 * t)) / kSampleRate;
         double envelope = std::min(1.0, t / 0.06);
         if (i >= held) {
             envelope *= std::exp(-(t - duration) / (release / 5.0));

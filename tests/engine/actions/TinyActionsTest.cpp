@@ -204,3 +204,42 @@ TEST(TinyActions, CloneKeepsTargetsAndChildren) {
     EXPECT_FALSE(original.isRunning());
     delete copy;
 }
+
+TEST(TinyActions, SeamlessChainsLastExactlyTheSumOfTheirSteps) {
+    float x = 0.0f;
+    auto* setters = new TinyParalelAction();
+    setters->setSeamless(true);
+    setters->addAction(new TinySetter<float>(&x, 10.0f));
+    auto* move = new TinyParalelAction();
+    move->setSeamless(true);
+    move->addAction(new TinyRelIncrementator<float>(1000, &x, 100.0f));
+    move->addAction(new TinyActionDelay(400));
+    TinyActionSequence chain;
+    chain.setSeamless(true);
+    chain.addAction(setters);
+    chain.addAction(move);
+    chain.addAction(new TinyActionDelay(500));
+    RecordingListener listener;
+    chain.start(&listener, 0);
+    EXPECT_FLOAT_EQ(x, 10.0f);
+    int elapsed = 0;
+    while (chain.isRunning() && elapsed < 5000) {
+        chain.update(40);
+        elapsed += 40;
+        if (elapsed == 320) {
+            EXPECT_NEAR(x, 42.0f, 1e-3f) << "the move starts in the first frame";
+        }
+    }
+    EXPECT_FLOAT_EQ(x, 110.0f);
+    EXPECT_EQ(elapsed, 1520) << "ends in the frame that reaches 1500 ms";
+    EXPECT_EQ(chain.getLeftover(), 20);
+    EXPECT_EQ(listener.log, (Log{"finished 0"}));
+
+    // One big frame runs through every step at once.
+    x = 0.0f;
+    chain.start(&listener, 1);
+    chain.update(2000);
+    EXPECT_FALSE(chain.isRunning());
+    EXPECT_FLOAT_EQ(x, 110.0f);
+    EXPECT_EQ(chain.getLeftover(), 500);
+}

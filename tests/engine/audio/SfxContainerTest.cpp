@@ -8,6 +8,7 @@
 #include "engine/app/RandomSource.hpp"
 #include "engine/audio/SfxContainer.hpp"
 #include "engine/audio/Sound.hpp"
+#include "engine/resources/ResourceManager.hpp"
 
 namespace {
 
@@ -77,6 +78,7 @@ TEST(SfxContainer, CatalogueRegistersNumberedKeysUnderTheDefaultPath) {
     EXPECT_EQ(f.container.getSound("CLICK_2")->getPath(), "content/sfx/click_c.wav");
     EXPECT_EQ(f.container.getSound("DOOR_0")->getPath(), "content/sfx/door.wav");
     EXPECT_EQ(f.container.getSound("CLICK_3"), nullptr);
+    EXPECT_EQ(f.container.getResourceManager()->getSound("CLICK_2"), f.container.getSound("CLICK_2"));
 
     // A name registered again continues its numbering.
     f.container.registerFile("DOOR", "door2.wav");

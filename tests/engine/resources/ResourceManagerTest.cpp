@@ -7,7 +7,7 @@
 #include "engine/audio/Sound.hpp"
 #include "engine/resources/LeakTracker.hpp"
 #include "engine/resources/ResourceManager.hpp"
-#include "engine/text/Font.hpp"
+#include "support/FakeFont.hpp"
 #include "support/FakeTexture.hpp"
 
 namespace {
@@ -25,15 +25,10 @@ private:
     Log* log_;
 };
 
-class NamedFont : public Font {
+class NamedFont : public FakeFont {
 public:
     NamedFont(std::string name, Log* log) : name_(std::move(name)), log_(log) {}
     ~NamedFont() override { log_->push_back("deleted " + name_); }
-    void load() override {}
-    void restorePages() override { ++restores; }
-    void releasePages() override { ++releases; }
-    int restores = 0;
-    int releases = 0;
 
 private:
     std::string name_;

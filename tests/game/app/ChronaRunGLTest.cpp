@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "support/PngImage.hpp"
 #include "support/ProcessRun.hpp"
@@ -70,4 +72,67 @@ TEST(ChronaRun, StartUpFailuresNameTheFileAndExitNonZero) {
     for (const char* option : {"--content", "--save-dir", "--seed", "--fixed-step", "--frames", "--screenshot"}) {
         EXPECT_NE(help.output.find(option), std::string::npos) << option;
     }
+}
+
+TEST(ChronaRun, ScriptedRunsRepeatAndTheirRecordingReplaysThemExactly) {
+    const std::string dir = tempDir("replay");
+    const std::string script = dir + "/drive.txt";
+    {
+        std::ofstream out(script);
+        out << "wait 3\nmove 300 300\nwait 2 25\nmove 620 410\nclick 620 410\nkeydown a\nkeyup a\n"
+               "wait 4 9\nmove 700 500\nwait 10\nexpect-screen TitleScreen\nscreenshot " << dir << "/scripted.png\n"
+               "wait 2\n";
+    }
+    const std::string common = ProcessRun::chrona() + " --save-dir " + dir + " --windowed --seed 3";
+    const ProcessRun first = ProcessRun::run(common + " --script " + script + " --record " + dir +
+                                             "/recorded.txt --screenshot 15:" + dir + "/first.png");
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    const ProcessRun again = ProcessRun::run(common + " --script " + script + " --screenshot 15:" + dir +
+                                             "/again.png");
+    ASSERT_EQ(again.exitCode, 0) << again.output;
+    const ProcessRun replay = ProcessRun::run(common + " --script " + dir + "/recorded.txt --screenshot 15:" +
+                                              dir + "/replayed.png");
+    ASSERT_EQ(replay.exitCode, 0) << replay.output;
+
+    const auto bytes = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string firstShot = bytes(dir + "/first.png");
+    ASSERT_FALSE(firstShot.empty());
+    EXPECT_EQ(firstShot, bytes(dir + "/again.png"));
+    EXPECT_EQ(firstShot, bytes(dir + "/replayed.png"));
+    EXPECT_FALSE(bytes(dir + "/scripted.png").empty());
+    // The pointer moved: the frame differs from one without input.
+    const ProcessRun still = ProcessRun::run(common + " --fixed-step 16 --frames 15 --screenshot 15:" + dir +
+                                             "/still.png");
+    ASSERT_EQ(still.exitCode, 0) << still.output;
+    EXPECT_NE(firstShot, bytes(dir + "/still.png"));
+}
+
+TEST(ChronaRun, AFailedExpectationFailsTheRun) {
+    const std::string dir = tempDir("expect");
+    const std::string script = dir + "/expect.txt";
+    std::ofstream(script) << "wait 2\nexpect-screen MainMenu\nwait 100\n";
+    const ProcessRun run = ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir + " --script " + script);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("expected the screen MainMenu but TitleScreen is on top"), std::string::npos)
+        << run.output;
+    std::ofstream(script) << "wait 2\nteleport 1 2\n";
+    const ProcessRun bad = ProcessRun::run(ProcessRun::chrona() + " --script " + script);
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.output.find(":2: unknown command teleport"), std::string::npos) << bad.output;
+}
+
+TEST(ChronaRun, StatsArePrintedAndWrittenAsJson) {
+    const std::string dir = tempDir("stats");
+    const ProcessRun run = ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir +
+                                           " --fixed-step 16 --frames 20 --stats --stats-json " + dir + "/s.json");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("frames: 20"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("peak resident memory"), std::string::npos);
+    std::ifstream json(dir + "/s.json");
+    const std::string text((std::istreambuf_iterator<char>(json)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("\"frames\": 20"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"peak_live_textures\": "), std::string::npos);
 }

@@ -18,6 +18,12 @@ TEST(CommandLine, ReadsEveryRunOption) {
     EXPECT_EQ(cl.run.screenshots[1].first, 59);
     EXPECT_EQ(cl.run.screenshots[1].second, "dir/b.png");
     EXPECT_EQ(CommandLine::parse({"--fullscreen"}).run.fullScreen, 1);
+    const CommandLine replay =
+        CommandLine::parse({"--script", "in.txt", "--record", "out.txt", "--stats", "--stats-json", "s.json"});
+    EXPECT_EQ(replay.scriptFile, "in.txt");
+    EXPECT_EQ(replay.run.recordFile, "out.txt");
+    EXPECT_TRUE(replay.run.stats);
+    EXPECT_EQ(replay.run.statsJson, "s.json");
     EXPECT_EQ(CommandLine::parse({"--version"}).outcome, CommandLine::Outcome::Version);
     EXPECT_EQ(CommandLine::parse({"--help"}).outcome, CommandLine::Outcome::Help);
 }
@@ -32,7 +38,9 @@ TEST(CommandLine, RejectsUnknownAndMalformedOptions) {
                                                                   {"--screenshot", "5"},
                                                                   {"--screenshot", "x:a.png"},
                                                                   {"--screenshot", "5:"},
-                                                                  {"--content"}}) {
+                                                                  {"--content"},
+                                                                  {"--script"},
+                                                                  {"--stats-json", ""}}) {
         const CommandLine cl = CommandLine::parse(args);
         EXPECT_EQ(cl.outcome, CommandLine::Outcome::Error) << args[0];
         EXPECT_FALSE(cl.error.empty());
