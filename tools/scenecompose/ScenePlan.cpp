@@ -134,6 +134,9 @@ bool ScenePlan::load(const std::string& file) {
 }
 
 std::string ScenePlan::artPath(const std::string& art) const {
+    if (!art.empty() && art[0] == '/') {
+        return art;
+    }
     const std::size_t slash = path.rfind('/');
     return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + art;
 }
