@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "engine/animation/Animation2D.hpp"
+#include "engine/app/GameApp.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -62,9 +63,17 @@ AnimationPlayer::AnimationPlayer(AnimationPlayerListener* listener, TextureFacto
                                        new CustomFunctor<AnimationPlayer, float, float, MathFunctionProperty*>(
                                            this, &AnimationPlayer::linear)),
         0);
+    // The application reloads the textures of registered managers when the
+    // OpenGL context is re-created.
+    if (gameApp() != nullptr) {
+        gameApp()->registerResourceManager(resources_.get());
+    }
 }
 
 AnimationPlayer::~AnimationPlayer() {
+    if (gameApp() != nullptr) {
+        gameApp()->unregisterResourceManager(resources_.get());
+    }
     for (auto& [id, animation] : animations_) {
         if (WidgetManager* manager = animation->getManager()) {
             manager->remove(animation.get());

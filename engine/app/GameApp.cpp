@@ -1,13 +1,15 @@
 #include "engine/app/GameApp.hpp"
 
+#include <algorithm>
+
 #include "engine/app/Clock.hpp"
 #include "engine/app/KeyEvent.hpp"
 #include "engine/app/MouseEvent.hpp"
 #include "engine/app/Timer.hpp"
 #include "engine/audio/SoundSystem.hpp"
 #include "engine/resources/ResourceManager.hpp"
-#include <algorithm>
 #include "engine/screens/GameState.hpp"
+#include "engine/text/LabelManager.hpp"
 
 namespace {
 GameApp* g_app = nullptr;
@@ -18,7 +20,8 @@ GameApp* gameApp() {
 }
 
 GameApp::GameApp(std::unique_ptr<Clock> clock)
-    : clock_(std::move(clock)), timer_(std::make_unique<Timer>(*clock_)), resources_(std::make_unique<ResourceManager>()) {
+    : clock_(std::move(clock)), timer_(std::make_unique<Timer>(*clock_)), resources_(std::make_unique<ResourceManager>()),
+      labels_(std::make_unique<LabelManager>()) {
     g_app = this;
 }
 

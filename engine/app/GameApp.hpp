@@ -9,6 +9,7 @@
 
 class Clock;
 class GameState;
+class LabelManager;
 class ResourceManager;
 class SoundSystem;
 class Graphics;
@@ -66,6 +67,8 @@ public:
     SoundSystem* getSoundSystem() const { return soundSystem_.get(); }
     // The manager of what the whole game shares: fonts, preloaded textures, screen grabs.
     ResourceManager* getResourceManager() const { return resources_.get(); }
+    // The localized texts of the configured language.
+    LabelManager* getLabelManager() const { return labels_.get(); }
     // Managers listed here are released and restored with the global one
     // around every video-mode change.
     void registerResourceManager(ResourceManager* manager);
@@ -88,6 +91,7 @@ protected:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Timer> timer_;
     std::unique_ptr<ResourceManager> resources_;
+    std::unique_ptr<LabelManager> labels_;
     std::vector<ResourceManager*> registeredManagers_;
     std::unique_ptr<SoundSystem> soundSystem_;
 };

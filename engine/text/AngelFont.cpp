@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "engine/config/ContentPath.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/ImageGraphics.hpp"
 #include "engine/render/IntensityAsAlphaImageFilter.hpp"
@@ -17,7 +18,7 @@ namespace {
 // Grey and palette PNGs are decoded into 8-bit surfaces: such pages hold
 // glyph coverage, not colour.
 bool isSingleChannelPng(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(ContentPath::resolve(path), std::ios::binary);
     char header[26] = {};
     if (!file.read(header, sizeof header) || std::string(header, 8) != "\x89PNG\r\n\x1a\n" ||
         std::string(header + 12, 4) != "IHDR") {
@@ -61,7 +62,7 @@ void AngelFont::load() {
 
 bool AngelFont::readDescriptor() {
     tinyxml2::XMLDocument document;
-    if (document.LoadFile(path_.c_str()) != tinyxml2::XML_SUCCESS) {
+    if (document.LoadFile(ContentPath::resolve(path_).c_str()) != tinyxml2::XML_SUCCESS) {
         std::cout << "font " << path_ << ": cannot read the descriptor: " << document.ErrorStr() << std::endl;
         return false;
     }

@@ -4,13 +4,15 @@
 
 #include <iostream>
 
+#include "engine/config/ContentPath.hpp"
+
 LabelManager::LabelManager() = default;
 LabelManager::~LabelManager() = default;
 
 void LabelManager::load(const std::string& path) {
     labels_.clear();
     document_ = std::make_unique<tinyxml2::XMLDocument>();
-    if (document_->LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) {
+    if (document_->LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
         std::cout << "labels " << path << ": cannot read: " << document_->ErrorStr() << std::endl;
         return;
     }

@@ -15,10 +15,13 @@
 #include "engine/config/ConfigFile.hpp"
 #include "engine/config/ContentPath.hpp"
 #include "engine/config/FileNotFoundError.hpp"
+#include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/screens/ScreenBase.hpp"
+#include "engine/text/LabelManager.hpp"
 #include "engine/widgets/WidgetManager.hpp"
+#include "game/app/SharedResources.hpp"
 #include "game/app/StartupError.hpp"
 #include "game/menus/TitleScreen.hpp"
 
@@ -51,6 +54,7 @@ MyApp::MyApp(const RunOptions& options)
         throw StartupError(ContentPath::resolve(kConfigFile) +
                            ": Config/Application/ScreenResolution is missing (width, height, bitDepth)");
     }
+    labels_->load(config.getLabelsFile());
     setWindowCaption(config.getWindowCaption());
     keyboardHook_ = std::make_unique<KeyboardHook>(options.contentDir + "/../" + kKeyboardHookLibrary);
     keyboardHook_->install();
@@ -86,6 +90,8 @@ void MyApp::init() {
         return;
     }
     RandomSource::seedProcess(getRunSeed());
+    GLTextureFactory textures;
+    sharedResources().preload(*resources_, textures);
     SfxContainer::instance().load(kSoundCatalogue);
     sceneMusic_->load(kMusicCatalogue);
     applyCursorSetting(true);

@@ -6,7 +6,7 @@ class Font;
 class Texture;
 
 // The first screen of the game: the painted title picture with the game's
-// name. Escape ends the game.
+// name and motto. Escape ends the game.
 class TitleScreen : public ScreenBase {
 public:
     TitleScreen();
@@ -19,6 +19,6 @@ protected:
 
 private:
     Texture* background_ = nullptr;
-    Font* titleFont_ = nullptr;
     Font* textFont_ = nullptr;
+    Font* hintFont_ = nullptr;
 };

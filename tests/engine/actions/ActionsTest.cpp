@@ -12,6 +12,7 @@
 #include "engine/actions/Setter.hpp"
 #include "engine/app/Clock.hpp"
 #include "engine/app/Timer.hpp"
+#include "support/TestApp.hpp"
 #include "tests/engine/actions/RecordingListener.hpp"
 
 using Log = std::vector<std::string>;
@@ -71,6 +72,26 @@ TEST(KveActions, DelayRunsOnTheGameClockUntilFed) {
     EXPECT_TRUE(delay.isRunning());
     delay.update(90);
     EXPECT_FALSE(delay.isRunning());
+}
+
+TEST(KveActions, WithoutATimerTheApplicationsClockCounts) {
+    TestApp app;
+    app.manualClock().advance(5000);
+    int value = 0;
+    kve::RelIncrementator<int> up(1000, &value, 100);
+    up.start(nullptr, 0);
+    app.manualClock().advance(250);
+    up.check();
+    EXPECT_EQ(value, 25);
+    app.getTimer()->pause();
+    app.manualClock().advance(10000);
+    up.check();
+    EXPECT_EQ(value, 25) << "the game clock stands still while paused";
+    app.getTimer()->resume();
+    app.manualClock().advance(750);
+    up.check();
+    EXPECT_EQ(value, 100);
+    EXPECT_FALSE(up.isRunning());
 }
 
 TEST(KveActions, IncrementatorValuesAndExactEnd) {

@@ -80,6 +80,16 @@ protected:
 
 }  // namespace
 
+TEST(AnimationPlayer, RegistersItsTexturesWithTheApplication) {
+    TestApp app;
+    FakeTextureFactory textures;
+    {
+        AnimationPlayer player(nullptr, &textures);
+        EXPECT_EQ(app.getRegisteredResourceManagers(), std::vector<ResourceManager*>{player.getResourceManager()});
+    }
+    EXPECT_TRUE(app.getRegisteredResourceManagers().empty());
+}
+
 TEST_F(AnimationPlayerTest, MovesLinearlyHoldsStillAndEndsAtItsLength) {
     const std::string path =
         animationFile("linear", object("ball.png", keyFrame(0, 0) + keyFrame(1000, 100)), 1500);
