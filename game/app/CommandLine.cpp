@@ -39,6 +39,7 @@ std::string CommandLine::helpText() {
            "  --record FILE          write this session's input to FILE as a replayable script\n"
            "  --stats                print the run's timing and memory figures at exit\n"
            "  --stats-json FILE      write the same figures as JSON to FILE\n"
+           "  --scene ID             start straight in hidden-object scene ID (a test scene)\n"
            "  --check-content [DIR]  check every file of the content (default: the game's own) and\n"
            "                         print one line per problem; exit status 1 when there is any\n";
 }
@@ -118,6 +119,13 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
                 return fail("--screenshot needs FRAME:FILE.png");
             }
             cl.run.screenshots.emplace_back(n, v->substr(colon + 1));
+        } else if (a == "--scene") {
+            const std::string* v = needValue();
+            long n = 0;
+            if (!v || !toLong(*v, 0, n) || n > 0x7FFFFFFFL) {
+                return fail("--scene needs a scene id (a whole number, 101 for the first location)");
+            }
+            cl.run.startScene = static_cast<int>(n);
         } else {
             return fail("unknown option " + a + " (see chrona --help)");
         }
