@@ -22,9 +22,9 @@ endforeach()
 
 set(SCENE_CONFIG ${CHRONA_CONTENT_DIR}/config/scene)
 add_custom_command(
-  OUTPUT ${SCENE_CONFIG}/sceneIndex.xml ${SCENE_CONFIG}/itemGroupRules.xml ${SCENE_CONFIG}/itemRendererRules.xml
+  OUTPUT ${SCENE_CONFIG}/sceneIndex.xml ${SCENE_CONFIG}/ItemGroupRules.xml ${SCENE_CONFIG}/ItemRendererRules.xml
   COMMAND scenecompose rules ${OBJECT_LIBRARY} ${CHRONA_CONTENT_DIR} ${SCENE_PLANS}
   DEPENDS scenecompose ${OBJECT_LIBRARY} ${SCENE_PLANS}
   COMMENT "content/config/scene: index and item rules" VERBATIM)
 list(APPEND CHRONA_CONTENT_OUTPUTS
-  ${SCENE_CONFIG}/sceneIndex.xml ${SCENE_CONFIG}/itemGroupRules.xml ${SCENE_CONFIG}/itemRendererRules.xml)
+  ${SCENE_CONFIG}/sceneIndex.xml ${SCENE_CONFIG}/ItemGroupRules.xml ${SCENE_CONFIG}/ItemRendererRules.xml)

@@ -47,8 +47,8 @@ private:
     };
     struct Paths {
         std::string config = "content/config/scene/";
-        std::string groupRules = "itemGroupRules.xml";
-        std::string rendererRules = "itemRendererRules.xml";
+        std::string groupRules = "ItemGroupRules.xml";
+        std::string rendererRules = "ItemRendererRules.xml";
     };
 
     void readFlowPaths();

@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
         }
         const std::string config = args[2] + "/config/scene/";
         return good && SceneRules::writeIndex(plans, config + "sceneIndex.xml") &&
-                       SceneRules::writeGroupRules(library, config + "itemGroupRules.xml") &&
-                       SceneRules::writeRendererRules(config + "itemRendererRules.xml")
+                       SceneRules::writeGroupRules(library, config + "ItemGroupRules.xml") &&
+                       SceneRules::writeRendererRules(config + "ItemRendererRules.xml")
                    ? 0
                    : 1;
     }

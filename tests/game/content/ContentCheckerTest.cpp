@@ -33,7 +33,7 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/scene/sceneIndex.xml", 2, "the label SCENE_100 is missing from content/config/labels/DE.xml");
     expect("config/scene/sceneIndex.xml", 3, "the scene id 100 is listed twice");
     expect("config/scene/sceneIndex.xml", 4, "\"content/scenes/s200/s200.xml\" does not exist");
-    expect("config/scene/itemGroupRules.xml", 6, "a Rule needs groupId, typeId and type");
+    expect("config/scene/ItemGroupRules.xml", 6, "a Rule needs groupId, typeId and type");
     expect("scenes/s100/s100.xml", 4, "the goal OBJ_HIDDEN is hidden: only 0% of it can be clicked");
     expect("scenes/s100/s100.xml", 5, "the Item lacks angle");
     expect("scenes/s100/s100.xml", 5, "the label OBJ_NAMELESS is missing from content/config/labels/EN.xml");
