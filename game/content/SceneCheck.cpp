@@ -224,7 +224,9 @@ void SceneCheck::checkScene(const IndexEntry& entry) {
             files_.report().add(files_.path(itemFile), item.line, "no renderer rule draws the item " + item.name);
         }
         if (item.group == 1 || item.group == 2) {
-            labels_.use(item.name, itemFile, item.line);
+            if (item.name.empty()) {
+                files_.report().add(files_.path(itemFile), item.line, "the goal has no name for the goal panel");
+            }
             files_.require(entry.path + prefix + item.image, itemFile, item.line, "the silhouette");
         }
         items.push_back(item);

@@ -26,15 +26,17 @@ bool ObjectLibrary::load(const std::string& path) {
         ObjectKind kind;
         const char* key = e->Attribute("key");
         const char* art = e->Attribute("art");
-        if (!key || !art || e->QueryIntAttribute("typeId", &kind.typeId) != tinyxml2::XML_SUCCESS ||
+        const char* name = e->Attribute("name");
+        if (!key || !art || !name || !*name || e->QueryIntAttribute("typeId", &kind.typeId) != tinyxml2::XML_SUCCESS ||
             e->QueryIntAttribute("size", &kind.size) != tinyxml2::XML_SUCCESS || kind.size <= 0) {
-            std::printf("%s:%d: an Object needs key, art, typeId and a positive size\n", path.c_str(),
+            std::printf("%s:%d: an Object needs key, art, name, typeId and a positive size\n", path.c_str(),
                         e->GetLineNum());
             good = false;
             continue;
         }
         kind.key = key;
         kind.art = art;
+        kind.name = name;
         kind.paint = e->Attribute("paint") ? e->Attribute("paint") : "";
         if (!typeIds.insert(kind.typeId).second) {
             std::printf("%s:%d: typeId %d is used twice\n", path.c_str(), e->GetLineNum(), kind.typeId);

@@ -12,13 +12,12 @@ struct ObjectKind {
     std::string paint;
     int typeId = 0;
     int size = 0;
-
-    // Label key of the object's name, also the item name in the scene files.
-    std::string label() const { return "OBJ_" + key; }
+    // What the picture shows, in English: the item name in the scene files.
+    std::string name;
 };
 
 // The object library "library.xml": <ObjectLibrary materials="..."> with one
-// <Object key art typeId size [paint]> per kind. Paths are relative to the
+// <Object key art typeId size name [paint]> per kind. Paths are relative to the
 // library's folder.
 class ObjectLibrary {
 public:

@@ -259,7 +259,7 @@ bool SceneComposer::writeItemFile(const ScenePlan& plan, const std::string& fold
                ArtRenderer::writeSilhouette(object.picture, folder + "silhouettes/" + image, SilhouetteRed,
                                             SilhouetteGreen, SilhouetteBlue) &&
                good;
-        addItem(object.kind->label(), image, object.layer, object.x, object.y, object.angle, object.type, object.kind->typeId);
+        addItem(object.kind->name, image, object.layer, object.x, object.y, object.angle, object.type, object.kind->typeId);
     }
     for (std::size_t i = 0; i < foregrounds.size(); ++i) {
         const std::string image = "Foreground" + std::to_string(i + 1) + ".png";
@@ -285,7 +285,7 @@ bool SceneComposer::writeMechanics(const ScenePlan& plan, const std::string& con
             if (isCollection(kind.typeId)) {
                 // One representative brings the whole collection along.
                 tinyxml2::XMLElement* collect = group->InsertNewChildElement("Collect");
-                collect->SetAttribute("name", kind.label().c_str());
+                collect->SetAttribute("name", kind.key.c_str());
                 collect->SetAttribute("typeId", kind.typeId);
                 collect->SetAttribute("count", 1);
                 collect->SetAttribute("pick", "first");

@@ -36,7 +36,7 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/scene/ItemGroupRules.xml", 6, "a Rule needs groupId, typeId and type");
     expect("scenes/s100/s100.xml", 4, "the goal OBJ_HIDDEN is hidden: only 0% of it can be clicked");
     expect("scenes/s100/s100.xml", 5, "the Item lacks angle");
-    expect("scenes/s100/s100.xml", 5, "the label OBJ_NAMELESS is missing from content/config/labels/EN.xml");
+    expect("scenes/s100/s100.xml", 5, "the goal has no name for the goal panel");
     expect("scenes/s100/s100.xml", 6, "the image \"content/scenes/s100/lost.png\" does not exist");
     expect("scenes/s100/s100.xml", 6, "the silhouette \"content/scenes/s100/silhouettes/lost.png\" does not exist");
     expect("config/scene/mech_location00_present.xml", 1,
@@ -47,7 +47,7 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/scene/mech_location00_present.xml", 7, "a Collect needs name, typeId and pick");
 
     // The visible goal, its label and its silhouette are fine.
-    EXPECT_EQ(text.find("the label OBJ_GOAL is missing"), std::string::npos) << text;
+    EXPECT_EQ(text.find("s100.xml:3:"), std::string::npos) << text;
     EXPECT_EQ(text.find("s100.xml:3:"), std::string::npos) << text;
 }
 

@@ -155,17 +155,17 @@ TEST(SceneComposer, ComposesAFindableSceneFromAPlacementFile) {
         if (p.typeId >= 900) {
             continue;
         }
-        EXPECT_EQ(p.type, p.name == "OBJ_SQUARE" ? 1 : 0) << p.name;
+        EXPECT_EQ(p.type, p.name == "Square" ? 1 : 0) << p.name;
         EXPECT_GE(visibleShare(scene, p, 600), 0.5) << p.name;
         EXPECT_LE(p.x + p.image.width, 1024);
         // Pictures are scaled: a 40-pixel disc at scale 1 is about 38 pixels wide.
-        if (p.name == "OBJ_RED_DISC") {
+        if (p.name == "Red disc") {
             EXPECT_NEAR(p.image.width, 38, 3);
             EXPECT_GT(p.image.pixel(p.image.width / 2, p.image.height / 2)[0], 200);
             EXPECT_LT(p.image.pixel(p.image.width / 2, p.image.height / 2)[2], 50);
         }
     }
-    EXPECT_EQ(names["OBJ_PEBBLE"], 3);
+    EXPECT_EQ(names["Pebble"], 3);
 
     // Each object's silhouette has its shape in one flat colour.
     for (const std::string image : {"01_PEBBLE.png", "04_RED_DISC.png", "06_SQUARE.png"}) {
