@@ -38,12 +38,12 @@ struct MessageDialogDescription {
     int captionY = 58;
     int captionWidth = 340;
     int messageX = 56;
-    int messageY = 130;
+    int messageY = 118;
     int messageWidth = 308;
-    int messageHeight = 200;
+    int messageHeight = 190;
     // Top-left corners of the buttons (the first is the answer 0).
     std::array<int, 2> buttonX = {100, 100};
-    std::array<int, 2> buttonY = {430, 360};
+    std::array<int, 2> buttonY = {408, 338};
     Color captionColor = Color(94, 44, 18);
     Color messageColor = Color(62, 38, 22);
     Color dimColor = Color(10, 6, 14, 150);

@@ -136,22 +136,24 @@ TEST_F(MessageDialogTest, QuestionIsAnsweredOnlyAfterTheClosingAnimation) {
     // No buttons while the opening animation runs: a click there reaches nothing.
     frames(3);
     EXPECT_TRUE(dialog->getButtons().empty());
-    click(300 + 100 + 10, 100 + 360 + 10);
+    click(300 + description.buttonX[1] + 10, 100 + description.buttonY[1] + 10);
     frames(2);
     ASSERT_EQ(dialog->getState(), AnimatedDialog::Shown);
     ASSERT_EQ(dialog->getButtons().size(), 2u);
     EXPECT_TRUE(log.answers.empty());
     takeSounds();
 
-    // The second button (answer 1) lies at (100, 360) inside the dialog.
+    // The second button (answer 1) lies at its place inside the dialog.
     TarvikButton* yes = dialog->getButtons()[1];
-    EXPECT_EQ(yes->getX(), 400);
-    EXPECT_EQ(yes->getY(), 460);
+    EXPECT_EQ(yes->getX(), 300 + description.buttonX[1]);
+    EXPECT_EQ(yes->getY(), 100 + description.buttonY[1]);
+    const int yesX = yes->getX() + 10;
+    const int yesY = yes->getY() + 10;
     EXPECT_GT(yes->getZ(), dialog->getZ());
-    mouse(MouseEvent::Move, 410, 470);
+    mouse(MouseEvent::Move, yesX, yesY);
     EXPECT_EQ(takeSounds(), Sounds({"BUTTON_OVER"}));
-    mouse(MouseEvent::Press, 410, 470, MouseEvent::Left);
-    mouse(MouseEvent::Release, 410, 470, MouseEvent::Left);
+    mouse(MouseEvent::Press, yesX, yesY, MouseEvent::Left);
+    mouse(MouseEvent::Release, yesX, yesY, MouseEvent::Left);
     EXPECT_EQ(takeSounds(), Sounds({"BUTTON_PRESS", "DIALOG_CLOSED"}));
     EXPECT_EQ(dialog->getState(), AnimatedDialog::Closing);
     EXPECT_EQ(dialog->getAnswer(), 1);
@@ -294,7 +296,7 @@ TEST_F(MessageDialogTest, DialogCopesWithAnimationsThatCannotPlay) {
     screen.getWidgetManager()->draw(&g, &screen);
     EXPECT_GE(g.callsOf("fillRect").size(), 2u) << "a plain frame stands in for the animation";
     // A closing animation with nothing to play: the answer comes at once.
-    click(300 + 100 + 5, 100 + 430 + 5);
+    click(300 + description.buttonX[0] + 5, 100 + description.buttonY[0] + 5);
     EXPECT_EQ(log.answers, Answers({{5, 0}}));
     frames(1);
     EXPECT_FALSE(onScreen(dialog));
