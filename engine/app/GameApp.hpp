@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/persistence/SaveGameIdSource.hpp"
 #include "engine/render/Point.hpp"
 
 class Clock;
@@ -18,7 +19,7 @@ class Timer;
 // The platform-neutral core of the application: the state stack, the game
 // clock, the quit flags and the services every screen reaches through the
 // global application pointer. The stack does not own its states.
-class GameApp {
+class GameApp : public SaveGameIdSource {
 public:
     explicit GameApp(std::unique_ptr<Clock> clock);
     virtual ~GameApp();
@@ -35,7 +36,7 @@ public:
     // Asked when the player closes the window; true lets the game end.
     virtual bool confirmQuit() { return true; }
     virtual void onExit() {}
-    virtual const char* saveGameId() const { return "UNIMPLEMENTED"; }
+    const char* saveGameId() const override { return "UNIMPLEMENTED"; }
     virtual void saveScreenshot(const char* /*path*/) {}
     virtual Graphics* getGraphics() = 0;
     // Makes the picture at path the drawn mouse cursor; false when it cannot.

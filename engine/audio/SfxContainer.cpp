@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "engine/app/GameApp.hpp"
 #include "engine/app/RandomSource.hpp"
 #include "engine/audio/MixSound.hpp"
 #include "engine/config/ContentPath.hpp"
@@ -14,9 +15,16 @@ SfxContainer::SfxContainer(RandomSource& random, SoundFactory factory)
     if (!factory_) {
         factory_ = [](const std::string& path) { return std::make_unique<MixSound>(path); };
     }
+    if (GameApp* app = gameApp()) {
+        app->registerResourceManager(manager_.get());
+    }
 }
 
-SfxContainer::~SfxContainer() = default;
+SfxContainer::~SfxContainer() {
+    if (GameApp* app = gameApp()) {
+        app->unregisterResourceManager(manager_.get());
+    }
+}
 
 SfxContainer& SfxContainer::instance() {
     static SfxContainer container(RandomSource::process());

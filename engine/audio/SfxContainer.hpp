@@ -13,7 +13,8 @@ class Sound;
 // The catalogue of named sound effects read from "content/config/sfx.xml".
 // A name maps to one file or, for a RandomSound, to several of which each
 // play picks one at random. The sounds live in the container's own resource
-// manager; the game reaches the process-wide catalogue through instance().
+// manager, which joins the application's list while the container lives; the
+// game reaches the process-wide catalogue through instance().
 class SfxContainer {
 public:
     using SoundFactory = std::function<std::unique_ptr<Sound>(const std::string& path)>;

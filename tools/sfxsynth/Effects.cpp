@@ -119,7 +119,9 @@ StereoBuffer itemMissed(Noise& noise, int note, double detune) {
 }
 
 StereoBuffer voiceCue(Noise& noise, const std::string& line, const std::string& scratch) {
-    StereoBuffer out = itemCollected(noise, {76, 79, 84});
+    // The chime stays under the voice so the words carry.
+    StereoBuffer out;
+    out.add(itemCollected(noise, {76, 79, 84}), 0, 0.4f);
     const std::vector<float> spoken = speak(line, scratch);
     if (!spoken.empty()) {
         put(out, spoken, 0.18, 1.6);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "engine/audio/SfxContainer.hpp"
 #include "engine/audio/Sound.hpp"
 #include "engine/resources/ResourceManager.hpp"
+#include "support/TestApp.hpp"
 
 namespace {
 
@@ -143,4 +145,17 @@ TEST(SfxContainer, PlayStopAndTheEnabledSwitch) {
     f.container.play("EMPTY");
     EXPECT_TRUE(f.log.empty());
     EXPECT_FALSE(f.container.isPlaying("NOPE"));
+}
+
+TEST(SfxContainer, ItsManagerIsListedWithTheApplicationWhileItLives) {
+    TestApp app;
+    ResourceManager* manager = nullptr;
+    {
+        Fixture f;
+        manager = f.container.getResourceManager();
+        const auto& listed = app.getRegisteredResourceManagers();
+        EXPECT_NE(std::find(listed.begin(), listed.end(), manager), listed.end());
+    }
+    const auto& listed = app.getRegisteredResourceManagers();
+    EXPECT_EQ(std::find(listed.begin(), listed.end(), manager), listed.end());
 }
