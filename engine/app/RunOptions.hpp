@@ -22,4 +22,5 @@ struct RunOptions {
     std::string recordFile;   // where the player's input is written as a script
     bool stats = false;       // print the run's figures at exit
     std::string statsJson;    // ... and write them as JSON here
+    int startScene = -1;      // >= 0: start straight in this hidden-object scene
 };

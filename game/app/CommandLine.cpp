@@ -38,7 +38,8 @@ std::string CommandLine::helpText() {
            "  --script FILE          replay the input script FILE (see README), then quit\n"
            "  --record FILE          write this session's input to FILE as a replayable script\n"
            "  --stats                print the run's timing and memory figures at exit\n"
-           "  --stats-json FILE      write the same figures as JSON to FILE\n";
+           "  --stats-json FILE      write the same figures as JSON to FILE\n"
+           "  --scene ID             start straight in hidden-object scene ID (a test scene)\n";
 }
 
 CommandLine CommandLine::parse(const std::vector<std::string>& args) {
@@ -109,6 +110,13 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
                 return fail("--screenshot needs FRAME:FILE.png");
             }
             cl.run.screenshots.emplace_back(n, v->substr(colon + 1));
+        } else if (a == "--scene") {
+            const std::string* v = needValue();
+            long n = 0;
+            if (!v || !toLong(*v, 0, n) || n > 0x7FFFFFFFL) {
+                return fail("--scene needs a scene id (a whole number, 101 for the first location)");
+            }
+            cl.run.startScene = static_cast<int>(n);
         } else {
             return fail("unknown option " + a + " (see chrona --help)");
         }

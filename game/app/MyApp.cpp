@@ -24,6 +24,7 @@
 #include "game/app/SharedResources.hpp"
 #include "game/app/StartupError.hpp"
 #include "game/menus/TitleScreen.hpp"
+#include "game/scene/TestScene.hpp"
 
 namespace {
 
@@ -97,7 +98,11 @@ void MyApp::init() {
     applyCursorSetting(true);
     const bool fullScreen = options_.fullScreen == 1;
     setFullScreen(fullScreen);
-    startState(new TitleScreen());
+    if (options_.startScene >= 0) {
+        startState(TestScene::forLocation(options_.startScene));
+    } else {
+        startState(new TitleScreen());
+    }
 }
 
 void MyApp::beforeVideoInit() {

@@ -17,6 +17,9 @@ TEST(CommandLine, ReadsEveryRunOption) {
     ASSERT_EQ(cl.run.screenshots.size(), 2u);
     EXPECT_EQ(cl.run.screenshots[1].first, 59);
     EXPECT_EQ(cl.run.screenshots[1].second, "dir/b.png");
+    EXPECT_EQ(cl.run.startScene, -1);
+    EXPECT_EQ(CommandLine::parse({"--scene", "213"}).run.startScene, 213);
+    EXPECT_NE(CommandLine::helpText().find("--scene ID"), std::string::npos);
     EXPECT_EQ(CommandLine::parse({"--fullscreen"}).run.fullScreen, 1);
     const CommandLine replay =
         CommandLine::parse({"--script", "in.txt", "--record", "out.txt", "--stats", "--stats-json", "s.json"});
@@ -40,7 +43,10 @@ TEST(CommandLine, RejectsUnknownAndMalformedOptions) {
                                                                   {"--screenshot", "5:"},
                                                                   {"--content"},
                                                                   {"--script"},
-                                                                  {"--stats-json", ""}}) {
+                                                                  {"--stats-json", ""},
+                                                                  {"--scene"},
+                                                                  {"--scene", "-5"},
+                                                                  {"--scene", "10a"}}) {
         const CommandLine cl = CommandLine::parse(args);
         EXPECT_EQ(cl.outcome, CommandLine::Outcome::Error) << args[0];
         EXPECT_FALSE(cl.error.empty());

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/app/RandomSource.hpp"
+#include "engine/config/ConfigFile.hpp"
+#include "engine/render/CpuTextureFactory.hpp"
+#include "engine/screens/ScreenBase.hpp"
+#include "game/scene/CollectableItemRenderer.hpp"
+#include "game/scene/CountStackGoalRenderer.hpp"
+#include "game/scene/Item.hpp"
+#include "game/scene/SilhouetteGoalRenderer.hpp"
+#include "game/scene/TestScene.hpp"
+#include "ProbeScene.hpp"
+#include "SceneFixture.hpp"
+#include "support/TestApp.hpp"
+
+namespace {
+
+MouseEvent press(int x, int y) {
+    MouseEvent event;
+    event.kind = MouseEvent::Press;
+    event.buttons = MouseEvent::Left;
+    event.x = x;
+    event.y = y;
+    return event;
+}
+
+void run(TestApp& app, int milliseconds) {
+    for (int t = 0; t < milliseconds; t += 16) {
+        app.updateStates(16);
+    }
+}
+
+// A screen shown by a Screen step; it only records that it was shown.
+class StepScreen : public ScreenBase {
+public:
+    explicit StepScreen(int* entered) : ScreenBase("StepScreen"), entered_(entered) {}
+
+protected:
+    void build() override {}
+    void onEnter() override { ++*entered_; }
+
+private:
+    int* entered_;
+};
+
+class TestSceneTest : public SceneFixture {
+protected:
+    void SetUp() override {
+        SceneFixture::SetUp();
+        config().load(ContentPath::resolve("content/config/config.xml"));
+    }
+    void TearDown() override {
+        app.leaveAllStates();
+        SceneFixture::TearDown();
+    }
+    TestScene* startTestScene(const std::string& mechanics) {
+        auto* scene = new TestScene(101, ConfigPath, "renderers.xml", mechanics, "groups.xml");
+        scene->setTextureFactory(std::make_unique<CpuTextureFactory>());
+        scene->setRandomSource(&random);
+        scene->setGameParameters(&parameters);
+        app.startState(scene);
+        app.updateStates(16);
+        return scene;
+    }
+
+    TestApp app;
+    SeededRandom random{11};
+    ConfigFile parameters{std::string(CHRONA_TEST_DATA_DIR) + "/hoscene/config/GameParameters.cfg"};
+};
+
+}  // namespace
+
+TEST_F(TestSceneTest, PanelsFollowTheStepsAndTheHintPicksAFindableGoal) {
+    TestScene* scene = startTestScene("mech_two_steps.xml");
+    auto* stack = dynamic_cast<CountStackGoalRenderer*>(scene->getGoalRenderer());
+    ASSERT_NE(stack, nullptr);
+    EXPECT_EQ(stack->getX(), 0) << "the panel sits in the bottom-right corner";
+    EXPECT_EQ(stack->getY(), 768 - stack->getHeight());
+    EXPECT_FALSE(stack->hitTest(5, stack->getY() + 2)) << "the panel's transparent corner";
+    EXPECT_TRUE(stack->hitTest(512, 760));
+
+    ASSERT_TRUE(scene->useHint());
+    int hinted = 0;
+    for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, 101)) {
+        auto* renderer = dynamic_cast<CollectableItemRenderer*>(goal->getRenderer());
+        hinted += renderer && renderer->isHintRunning() ? 1 : 0;
+    }
+    EXPECT_EQ(hinted, 1);
+
+    // The flight of a found coin ends on its line of the panel.
+    scene->onMousePressed(press(510, 110));
+    scene->onMousePressed(press(610, 110));
+    run(app, 4000);
+    auto* silhouettes = dynamic_cast<SilhouetteGoalRenderer*>(scene->getGoalRenderer());
+    ASSERT_NE(silhouettes, nullptr) << "the second step asks for silhouettes";
+    EXPECT_EQ(silhouettes->shownGoals().size(), 2u);
+    for (const auto& goal : silhouettes->shownGoals()) {
+        EXPECT_NE(silhouettes->silhouetteOf(goal.item), nullptr);
+    }
+    scene->onMousePressed(press(110, 110));
+    scene->onMousePressed(press(310, 110));
+    run(app, 4000);
+    EXPECT_FALSE(scene->useHint()) << "nothing left to find";
+    EXPECT_NE(app.topState(), static_cast<GameState*>(scene)) << "after the last step the scene has left";
+}
+
+TEST_F(TestSceneTest, ScreenStepShowsItsScreenAndAdvancesOnReturn) {
+    int entered = 0;
+    const MechanicsStep* requested = nullptr;
+    auto* scene = new ProbeScene("mech_location01_present.xml", 0, "renderers.xml", true);
+    scene->setStepScreenFactory([&](const MechanicsStep& step) -> GameState* {
+        requested = &step;
+        return new StepScreen(&entered);
+    });
+    app.startState(scene);
+    app.updateStates(16);
+    for (int x : {110, 310, 510, 610, 705, 720}) {
+        scene->onMousePressed(press(x, 110 + (x >= 700 ? 200 : 0)));
+    }
+    ASSERT_NE(requested, nullptr);
+    EXPECT_EQ(requested->attribute("file"), "puzzle.xml");
+    EXPECT_EQ(scene->getCurrentStep(), 1);
+    run(app, 100);
+    ASSERT_EQ(entered, 1);
+    EXPECT_NE(app.topState(), static_cast<GameState*>(scene));
+    app.popState();
+    EXPECT_EQ(app.topState(), static_cast<GameState*>(scene));
+    EXPECT_EQ(scene->getStepScreen(), nullptr);
+    EXPECT_EQ(scene->getCurrentStep(), 3) << "the empty CollectGroup is passed, the custom step waits";
+    EXPECT_EQ(scene->allStepsDone, 0);
+}
