@@ -8,6 +8,7 @@
 
 #include "engine/animation/Animation2D.hpp"
 #include "engine/app/GameApp.hpp"
+#include "engine/config/ContentPath.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -111,7 +112,7 @@ Animation2D* AnimationPlayer::loadAnimation(const std::string& path, int id) {
 
 void AnimationPlayer::parse(const std::string& path, Animation2D& animation) const {
     tinyxml2::XMLDocument document;
-    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) {
+    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
         std::printf("animation %s: cannot be read: %s\n", path.c_str(), document.ErrorStr());
         return;
     }

@@ -190,6 +190,8 @@ bool SDLGameApp::switchVideoMode(int width, int height, bool fullScreen) {
     }
     graphics_->init(screenWidth_, screenHeight_, 1000);
     restoreGraphics();
+    std::cout << "Video mode " << screenWidth_ << " x " << screenHeight_ << (fullScreen ? ", full screen" : ", windowed")
+              << std::endl;
     onVideoModeChanged(screenWidth_, screenHeight_, fullScreen);
     return true;
 }

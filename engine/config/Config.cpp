@@ -41,7 +41,16 @@ Config& Config::instance() {
     return *config;
 }
 
+const std::string& Config::getContentFolder() const {
+    return ContentPath::folder();
+}
+
+void Config::setContentFolder(const std::string& folder) {
+    ContentPath::setFolder(folder);
+}
+
 void Config::reset() {
+    ContentPath::setFolder(std::string());
     slot() = std::make_unique<Config>();
 }
 

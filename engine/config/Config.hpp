@@ -65,8 +65,8 @@ public:
 
     // The folder that stands for "content/" in every path the game names;
     // empty means the "content" folder of the working directory.
-    const std::string& getContentFolder() const { return contentFolder_; }
-    void setContentFolder(const std::string& folder) { contentFolder_ = folder; }
+    const std::string& getContentFolder() const;
+    void setContentFolder(const std::string& folder);
 
 private:
     int width_ = 0;
@@ -90,7 +90,6 @@ private:
     std::vector<LogoScreen> logoScreens_;
     std::vector<Cursor> cursors_;
     bool hasResolution_ = false;
-    std::string contentFolder_;
 };
 
 // The process-wide configuration, created on first use.

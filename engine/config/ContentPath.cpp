@@ -1,10 +1,20 @@
 #include "engine/config/ContentPath.hpp"
 
-#include "engine/config/Config.hpp"
+namespace {
+std::string g_folder;
+}
+
+const std::string& ContentPath::folder() {
+    return g_folder;
+}
+
+void ContentPath::setFolder(const std::string& folder) {
+    g_folder = folder;
+}
 
 std::string ContentPath::resolve(const std::string& path) {
     static const std::string prefix = "content";
-    const std::string& folder = config().getContentFolder();
+    const std::string& folder = g_folder;
     if (folder.empty() || path.compare(0, prefix.size(), prefix) != 0) {
         return path;
     }

@@ -15,6 +15,9 @@
 #include "engine/config/ConfigFile.hpp"
 #include "engine/config/ContentPath.hpp"
 #include "engine/config/FileNotFoundError.hpp"
+#include "engine/persistence/AppDataFolder.hpp"
+#include "engine/persistence/FileSaveGame.hpp"
+#include "engine/persistence/GenericEntry.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
@@ -24,7 +27,11 @@
 #include "game/app/SharedResources.hpp"
 #include "game/app/StartupError.hpp"
 #include "game/menus/TitleScreen.hpp"
+#include "game/persistence/GameSaveEntries.hpp"
+#include "game/persistence/PlayerProfiles.hpp"
+#include "game/scene/SceneIndex.hpp"
 #include "game/scene/TestScene.hpp"
+#include "game/story/PiecesFile.hpp"
 
 namespace {
 
@@ -34,6 +41,8 @@ const char* const kConfigFile = "content/config/config.xml";
 const char* const kParameterFile = "content/config/GameParameters.cfg";
 const char* const kSoundCatalogue = "content/config/sfx.xml";
 const char* const kMusicCatalogue = "content/config/scene/music.xml";
+const char* const kSceneIndex = "content/config/scene/sceneIndex.xml";
+const char* const kPiecesFile = "content/images/LumoraPieces/Pieces.xml";
 // The optional keyboard-hook library, looked up next to the program.
 const char* const kKeyboardHookLibrary = "chrona-input.so";
 
@@ -59,10 +68,43 @@ MyApp::MyApp(const RunOptions& options)
     setWindowCaption(config.getWindowCaption());
     keyboardHook_ = std::make_unique<KeyboardHook>(options.contentDir + "/../" + kKeyboardHookLibrary);
     keyboardHook_->install();
+    sceneIndex_ = std::make_unique<SceneIndex>();
+    sceneIndex_->load(kSceneIndex);
+    openSettings(options);
     try {
         parameters_ = std::make_unique<ConfigFile>(kParameterFile);
     } catch (const FileNotFoundError&) {
         throw StartupError(ContentPath::resolve(kParameterFile) + ": missing; the game cannot start without its tuning parameters");
+    }
+}
+
+void MyApp::openSettings(const RunOptions& options) {
+    const Config& config = Config::instance();
+    const std::string base = AppDataFolder::base(options.saveDir);
+    const std::string folder = config.getSaveGameFolder().empty() ? "Chrona" : config.getSaveGameFolder();
+    const std::string file = config.getSaveGameFileName().empty() ? "chrona.sav" : config.getSaveGameFileName();
+    setScreenshotFolder(base + "/" + folder + "/ScreenShots/");
+    PiecesFile pieces;
+    pieces.load(kPiecesFile);
+    PlayerProfiles::instance().setContent(*sceneIndex_, pieces);
+    settings_ = std::make_unique<FileSaveGame>(AppDataFolder::saveFilePath(base, folder, file), this);
+    GameSaveEntries::registerAll(*settings_, config.getSoundVolume(), config.getMusicVolume());
+    settings_->loadOrWriteFresh();
+}
+
+int MyApp::settingInt(const char* name, int fallback) const {
+    auto* entry = dynamic_cast<GenericEntry<int>*>(settings_ ? settings_->findEntry(name) : nullptr);
+    return entry ? entry->value : fallback;
+}
+
+bool MyApp::settingFlag(const char* name, bool fallback) const {
+    auto* entry = dynamic_cast<GenericEntry<char>*>(settings_ ? settings_->findEntry(name) : nullptr);
+    return entry ? entry->value != 0 : fallback;
+}
+
+void MyApp::setSettingFlag(const char* name, bool value) {
+    if (auto* entry = dynamic_cast<GenericEntry<char>*>(settings_ ? settings_->findEntry(name) : nullptr)) {
+        entry->value = value ? 1 : 0;
     }
 }
 
@@ -95,9 +137,11 @@ void MyApp::init() {
     sharedResources().preload(*resources_, textures);
     SfxContainer::instance().load(kSoundCatalogue);
     sceneMusic_->load(kMusicCatalogue);
-    applyCursorSetting(true);
-    const bool fullScreen = options_.fullScreen == 1;
+    applyCursorSetting(settingFlag(GameSaveEntries::kHardwareCursor, true));
+    const bool fullScreen =
+        options_.fullScreen >= 0 ? options_.fullScreen == 1 : settingFlag(GameSaveEntries::kFullScreen, false);
     setFullScreen(fullScreen);
+    applyVolumes();
     if (options_.startScene >= 0) {
         startState(TestScene::forLocation(options_.startScene));
     } else {
@@ -115,6 +159,7 @@ void MyApp::beforeVideoInit() {
 
 void MyApp::applyCursorSetting(bool custom) {
     customCursor_ = custom;
+    setSettingFlag(GameSaveEntries::kHardwareCursor, custom);
     if (custom && Config::instance().setCursor(0)) {
         SDL_ShowCursor(SDL_DISABLE);
         return;
@@ -128,11 +173,23 @@ bool MyApp::confirmQuit() {
     return true;
 }
 
-void MyApp::onExit() {}
+void MyApp::onExit() {
+    settings_->save();
+}
 
-void MyApp::onFocusGained() {}
+void MyApp::applyVolumes() {
+    getSoundSystem()->setMusicVolume(settingInt(GameSaveEntries::kMusicVolume, Config::instance().getMusicVolume()));
+    getSoundSystem()->setVolume(-1, settingInt(GameSaveEntries::kSoundVolume, Config::instance().getSoundVolume()));
+}
 
-void MyApp::onFocusLost() {}
+void MyApp::onFocusGained() {
+    getSoundSystem()->resume(settingInt(GameSaveEntries::kMusicVolume, Config::instance().getMusicVolume()),
+                             settingInt(GameSaveEntries::kSoundVolume, Config::instance().getSoundVolume()));
+}
+
+void MyApp::onFocusLost() {
+    getSoundSystem()->suspend();
+}
 
 void MyApp::beforeUpdate(int /*milliseconds*/) {
     if (maximiseRequested_) {
@@ -182,6 +239,7 @@ void MyApp::prepareFullScreen(bool /*fullScreen*/) {
 }
 
 bool MyApp::onVideoModeChanged(int width, int height, bool fullScreen) {
+    setSettingFlag(GameSaveEntries::kFullScreen, fullScreen);
     keyboardHook_->setEnabled(fullScreen);
     notifyAll(0);
     Config& config = Config::instance();

@@ -7,12 +7,15 @@
 #include "engine/app/SDLGameApp.hpp"
 
 class ConfigFile;
+class FileSaveGame;
+class SceneIndex;
 class KeyboardHook;
 class SceneMusicTable;
 class Texture;
 
 // Chrona's application: reads the configuration and tuning parameters, opens
-// the window, applies the player's settings (full screen, cursor, volumes),
+// the window, keeps the save file, applies the player's settings (full
+// screen, cursor, volumes),
 // draws the global overlays and starts the first screen. Construction throws
 // StartupError when the configuration or the parameter file is unusable.
 class MyApp : public SDLGameApp, public GlobalEventManager {
@@ -42,6 +45,13 @@ public:
     // A picture drawn centred over everything (null removes it).
     void setOverlay(Texture* texture) { overlay_ = texture; }
     const std::string& getResolutionText() const { return resolutionText_; }
+    // The settings and every player profile; written at exit and by the menus.
+    FileSaveGame* getSettings() const { return settings_.get(); }
+    // An integer setting (a volume), or fallback when the store lacks it.
+    int settingInt(const char* name, int fallback) const;
+    // A yes/no setting (full screen, custom cursor), or fallback.
+    bool settingFlag(const char* name, bool fallback) const;
+    const SceneIndex& getSceneIndex() const { return *sceneIndex_; }
     // Which music each scene plays (9999 is the main menu).
     SceneMusicTable* getSceneMusic() const { return sceneMusic_.get(); }
 
@@ -50,12 +60,17 @@ protected:
 
 private:
     void rebuildResolutionText(int width, int height);
+    void openSettings(const RunOptions& options);
+    void setSettingFlag(const char* name, bool value);
+    void applyVolumes();
 
     bool quitDialogShown_ = false;
     bool maximiseRequested_ = false;
     std::unique_ptr<ConfigFile> parameters_;
     std::unique_ptr<KeyboardHook> keyboardHook_;
     std::unique_ptr<SceneMusicTable> sceneMusic_;
+    std::unique_ptr<SceneIndex> sceneIndex_;
+    std::unique_ptr<FileSaveGame> settings_;
     bool customCursor_ = true;
     int requestedWidth_ = 0;
     int requestedHeight_ = 0;

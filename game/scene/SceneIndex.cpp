@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <tinyxml2.h>
 
+#include "engine/config/ContentPath.hpp"
 #include "game/scene/XmlNumber.hpp"
 
 bool SceneIndex::load(const std::string& path) {
     clear();
     tinyxml2::XMLDocument document;
-    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) {
+    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
         std::printf("Scene index %s: %s\n", path.c_str(), document.ErrorStr());
         return false;
     }

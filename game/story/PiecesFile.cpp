@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <tinyxml2.h>
 
+#include "engine/config/ContentPath.hpp"
 #include "game/scene/XmlNumber.hpp"
 
 bool PiecesFile::load(const std::string& fileName) {
@@ -11,7 +12,7 @@ bool PiecesFile::load(const std::string& fileName) {
     pieces_.clear();
     pieceIds_.clear();
     tinyxml2::XMLDocument document;
-    if (document.LoadFile(fileName.c_str()) != tinyxml2::XML_SUCCESS) {
+    if (document.LoadFile(ContentPath::resolve(fileName).c_str()) != tinyxml2::XML_SUCCESS) {
         std::printf("Pieces file %s: %s\n", fileName.c_str(), document.ErrorStr());
         return false;
     }

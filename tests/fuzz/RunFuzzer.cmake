@@ -4,6 +4,7 @@
 #   CLANGXX, CCACHE (may be empty), SOURCE_DIR, OUT_DIR, SEED_DIR, FUZZ_SECONDS
 set(SOURCES
   engine/app/RandomSource.cpp
+  engine/config/ContentPath.cpp
   engine/persistence/Buffer.cpp
   engine/persistence/SaveGame.cpp
   engine/persistence/FileSaveGame.cpp

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -44,7 +46,8 @@ TEST(Letterbox, CentresTheCanvasOnTheSurface) {
 }
 
 TEST(ScreenshotFolder, TakesTheFirstFreeNumberAndStopsAtTheLimit) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "chrona_shots_test";
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("chrona_shots_test_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     const ScreenshotFolder folder(dir.string() + "/a/b/");
     EXPECT_EQ(folder.nextFreePath(), dir.string() + "/a/b/ScrShot1.bmp");

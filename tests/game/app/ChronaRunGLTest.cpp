@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,7 +12,9 @@
 namespace {
 
 std::string tempDir(const std::string& name) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("chrona_run_" + name);
+    // One folder per test process: several suites may run at once on one machine.
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("chrona_run_" + name + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir.string();
@@ -135,4 +139,57 @@ TEST(ChronaRun, StatsArePrintedAndWrittenAsJson) {
     const std::string text((std::istreambuf_iterator<char>(json)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("\"frames\": 20"), std::string::npos) << text;
     EXPECT_NE(text.find("\"peak_live_textures\": "), std::string::npos);
+}
+
+TEST(ChronaRun, SwitchingToFullScreenAndBackKeepsEveryTextureAndFont) {
+    const std::string dir = tempDir("mode");
+    const std::string script = dir + "/mode.txt";
+    std::ofstream(script) << "wait 5\nscreenshot " << dir << "/before.png\nwait 3\ntap alt+return\nwait 5\n"
+                          << "screenshot " << dir << "/full.png\nwait 3\ntap alt+return\nwait 5\n"
+                          << "screenshot " << dir << "/after.png\nwait 2\n";
+    const ProcessRun run =
+        ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir + " --windowed --seed 1 --script " + script);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    ASSERT_NE(run.output.find("full screen"), std::string::npos) << run.output;
+    ASSERT_NE(run.output.find("windowed"), std::string::npos) << run.output;
+    PngImage before;
+    PngImage full;
+    PngImage after;
+    ASSERT_TRUE(before.load(dir + "/before.png"));
+    ASSERT_TRUE(full.load(dir + "/full.png"));
+    ASSERT_TRUE(after.load(dir + "/after.png"));
+    EXPECT_GT(before.distinctColours(), 1000u);
+    // Every picture and every glyph was uploaded again after each new OpenGL context.
+    EXPECT_EQ(before.rgba, full.rgba);
+    EXPECT_EQ(before.rgba, after.rgba);
+}
+
+TEST(ChronaRun, SettingsSurviveARestartInTheSaveFile) {
+    const std::string dir = tempDir("settings");
+    const std::string base = ProcessRun::chrona() + " --save-dir " + dir + " --seed 5";
+    // First start: no save file yet, so the starting values apply and full screen is on.
+    const ProcessRun first = ProcessRun::run(base + " --fixed-step 16 --frames 3");
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    EXPECT_NE(first.output.find("full screen"), std::string::npos) << first.output;
+    std::ifstream saved(dir + "/Chrona/chrona.sav", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    ASSERT_GE(bytes.size(), 12u);
+    EXPECT_EQ(bytes.substr(0, 10), std::string("\x06\x00\x00\x00ID_001", 10));
+
+    // Alt+Enter goes back to a window; the choice is written at exit...
+    const std::string script = dir + "/window.txt";
+    std::ofstream(script) << "wait 2\ntap alt+return\nwait 2\n";
+    const ProcessRun toggled = ProcessRun::run(base + " --script " + script);
+    ASSERT_EQ(toggled.exitCode, 0) << toggled.output;
+    EXPECT_NE(toggled.output.find("windowed"), std::string::npos) << toggled.output;
+    // ...and the next start stays in the window.
+    const ProcessRun third = ProcessRun::run(base + " --fixed-step 16 --frames 3");
+    ASSERT_EQ(third.exitCode, 0) << third.output;
+    EXPECT_EQ(third.output.find("full screen"), std::string::npos) << third.output;
+
+    // A damaged save file is reported, kept aside, and the game still starts.
+    std::ofstream(dir + "/Chrona/chrona.sav", std::ios::binary | std::ios::trunc) << "garbage";
+    const ProcessRun damaged = ProcessRun::run(base + " --fixed-step 16 --frames 3");
+    EXPECT_EQ(damaged.exitCode, 0) << damaged.output;
+    EXPECT_TRUE(std::filesystem::exists(dir + "/Chrona/chrona.sav.rejected")) << damaged.output;
 }
