@@ -39,7 +39,9 @@ std::string CommandLine::helpText() {
            "  --record FILE          write this session's input to FILE as a replayable script\n"
            "  --stats                print the run's timing and memory figures at exit\n"
            "  --stats-json FILE      write the same figures as JSON to FILE\n"
-           "  --scene ID             start straight in hidden-object scene ID (a test scene)\n";
+           "  --scene ID             start straight in hidden-object scene ID (a test scene)\n"
+           "  --check-content [DIR]  check every file of the content (default: the game's own) and\n"
+           "                         print one line per problem; exit status 1 when there is any\n";
 }
 
 CommandLine CommandLine::parse(const std::vector<std::string>& args) {
@@ -60,6 +62,13 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
         if (a == "--version") {
             cl.outcome = Outcome::Version;
             return cl;
+        }
+        if (a == "--check-content") {
+            cl.outcome = Outcome::CheckContent;
+            if (hasValue && args[i + 1].compare(0, 2, "--") != 0) {
+                cl.checkFolder = args[++i];
+            }
+            continue;
         }
         if (a == "--windowed") {
             cl.run.fullScreen = 0;

@@ -6,6 +6,7 @@
 #include "game/app/ExecutablePath.hpp"
 #include "game/app/MyApp.hpp"
 #include "game/app/StartupError.hpp"
+#include "game/content/ContentChecker.hpp"
 
 int main(int argc, char** argv) {
     const CommandLine cl = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
@@ -19,6 +20,12 @@ int main(int argc, char** argv) {
         case CommandLine::Outcome::Error:
             std::cerr << "chrona: " << cl.error << std::endl;
             return 2;
+        case CommandLine::Outcome::CheckContent: {
+            const ContentReport report =
+                ContentChecker(cl.checkFolder.empty() ? executableFolder() + "/content" : cl.checkFolder).run();
+            report.print(std::cout);
+            return report.clean() ? 0 : 1;
+        }
         case CommandLine::Outcome::Run:
             break;
     }

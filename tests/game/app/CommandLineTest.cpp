@@ -52,3 +52,17 @@ TEST(CommandLine, RejectsUnknownAndMalformedOptions) {
         EXPECT_FALSE(cl.error.empty());
     }
 }
+
+TEST(CommandLine, ChecksTheContentOfAnOptionalFolder) {
+    const CommandLine own = CommandLine::parse({"--check-content"});
+    EXPECT_EQ(own.outcome, CommandLine::Outcome::CheckContent);
+    EXPECT_TRUE(own.checkFolder.empty());
+    const CommandLine other = CommandLine::parse({"--check-content", "build/content"});
+    EXPECT_EQ(other.outcome, CommandLine::Outcome::CheckContent);
+    EXPECT_EQ(other.checkFolder, "build/content");
+    // A following option is not taken for the folder.
+    const CommandLine followed = CommandLine::parse({"--check-content", "--windowed"});
+    EXPECT_EQ(followed.outcome, CommandLine::Outcome::CheckContent);
+    EXPECT_TRUE(followed.checkFolder.empty());
+    EXPECT_NE(CommandLine::helpText().find("--check-content [DIR]"), std::string::npos);
+}
