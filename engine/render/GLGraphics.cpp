@@ -112,14 +112,18 @@ void GLGraphics::fillRect(int x, int y, int w, int h, const Color& color) {
     glEnd();
 }
 
+void GLGraphics::beginTextured(Texture* texture, const Color& color) {
+    setColor(color);
+    glEnable(GL_TEXTURE_2D);
+    texture->bind();
+}
+
 void GLGraphics::drawImage(int x, int y, unsigned w, unsigned h, Texture* texture, const Rect& source,
                            const Color& color) {
     if (!drawable(texture)) {
         return;
     }
-    setColor(color);
-    glEnable(GL_TEXTURE_2D);
-    texture->bind();
+    beginTextured(texture, color);
     glPushMatrix();
     const TexCoords t = texCoords(texture, source);
     const float hw = static_cast<float>(w) * 0.5f;
@@ -264,9 +268,7 @@ void GLGraphics::fillTriangle(const Point& a, const Point& b, const Point& c, co
 
 void GLGraphics::drawTexturedPolygon(Texture* texture, const Point* vertices, const Point* texCoords, int count,
                                      const Color& color) {
-    setColor(color);
-    glEnable(GL_TEXTURE_2D);
-    texture->bind();
+    beginTextured(texture, color);
     const float z = static_cast<float>(depth_);
     glBegin(GL_POLYGON);
     for (int i = 0; i < count; ++i) {
@@ -281,9 +283,7 @@ void GLGraphics::drawQuad(Texture* texture, const Point& p1, const Point& p2, co
     if (!drawable(texture)) {
         return;
     }
-    setColor(color);
-    glEnable(GL_TEXTURE_2D);
-    texture->bind();
+    beginTextured(texture, color);
     glPushMatrix();
     const TexCoords t = texCoords(texture, source);
     const float z = static_cast<float>(depth_);

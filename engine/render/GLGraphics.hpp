@@ -49,6 +49,8 @@ public:
                              const Color& color) override;
 
 private:
+    // The colour set, texturing on and the texture bound: the start of every textured draw.
+    void beginTextured(Texture* texture, const Color& color);
     void markOutlineShape(int x, int y, Texture* texture, int thickness, float alphaThreshold, unsigned w,
                           unsigned h, const Rect& source);
     void paintOutlineBand();
