@@ -23,25 +23,25 @@ struct MelodyNote {
 
 class Piece {
 public:
-    Piece(const TrackSpec& spec, int bars)
-        : spec_(spec), bars_(bars), beat_(60.0 / spec.bpm), noise_(spec.seed), humanise_(spec.seed ^ 0x5bd1e995u) {}
+    Piece(const TrackSpec& track, int bars)
+        : track_(track), bars_(bars), beat_(60.0 / track.bpm), noise_(track.seed), humanise_(track.seed ^ 0x5bd1e995u) {}
 
     StereoBuffer render();
 
 private:
     int pitchOf(int step, int octave) const {
-        const int size = static_cast<int>(spec_.scale.size());
+        const int size = static_cast<int>(track_.scale.size());
         const int wrapped = ((step % size) + size) % size;
         const int octaves = (step - wrapped) / size;
-        return spec_.tonic + 12 * (octave + octaves) + spec_.scale[wrapped];
+        return track_.tonic + 12 * (octave + octaves) + track_.scale[wrapped];
     }
     std::vector<int> chordSteps(int degree) const { return {degree, degree + 2, degree + 4}; }
     bool isChordTone(int step, int degree) const {
-        const int size = static_cast<int>(spec_.scale.size());
+        const int size = static_cast<int>(track_.scale.size());
         const int relative = (((step - degree) % size) + size) % size;
         return relative == 0 || relative == 2 || relative == 4;
     }
-    double seconds(int bar, double beat) const { return (bar * spec_.beatsPerBar + beat) * beat_; }
+    double seconds(int bar, double beat) const { return (bar * track_.beatsPerBar + beat) * beat_; }
     double jitter() { return humanise_.next() * 0.006; }
     double velocity(double base) { return base * (1.0 + humanise_.next() * 0.08); }
 
@@ -53,7 +53,7 @@ private:
         out_.add(note, framesOf(std::max(0.0, at)), static_cast<float>(gain), static_cast<float>(pan));
     }
 
-    const TrackSpec& spec_;
+    const TrackSpec& track_;
     int bars_;
     double beat_;
     Noise noise_;
@@ -66,7 +66,7 @@ std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression) 
         {1, 1, 2}, {0.5, 0.5, 1, 2}, {1.5, 0.5, 1, 1}, {2, 1, 1}, {1, 1, 1, 1}, {-1, 1, 1, 1}, {3, 1}, {0.5, 0.5, 0.5, 0.5, 2}};
     static const std::vector<std::vector<double>> threeBeat = {
         {1, 1, 1}, {2, 1}, {1.5, 0.5, 1}, {-1, 1, 1}, {1, 0.5, 0.5, 1}, {2, 0.5, 0.5}};
-    const auto& patterns = spec_.beatsPerBar == 3 ? threeBeat : fourBeat;
+    const auto& patterns = track_.beatsPerBar == 3 ? threeBeat : fourBeat;
     const int bars = static_cast<int>(progression.size());
     // A two-bar motif, answered by its sequence on the next two chords, then a
     // freer continuation and a cadence: the shape of a simple song phrase.
@@ -81,7 +81,7 @@ std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression) 
             for (std::size_t n = barStart[bar - 2]; n < barStart[bar - 1]; ++n) {
                 MelodyNote copy = phrase[n];
                 copy.step = std::clamp(copy.step + shift, 0, 9);
-                copy.start += 2 * spec_.beatsPerBar;
+                copy.start += 2 * track_.beatsPerBar;
                 phrase.push_back(copy);
                 step = copy.step;
             }
@@ -89,8 +89,8 @@ std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression) 
         }
         if (bar == bars - 1) {
             // The half cadence: one long note on the root of the phrase's last chord.
-            phrase.push_back({degree + 7 <= 9 ? degree + 7 : degree, static_cast<double>(bar * spec_.beatsPerBar),
-                              static_cast<double>(spec_.beatsPerBar)});
+            phrase.push_back({degree + 7 <= 9 ? degree + 7 : degree, static_cast<double>(bar * track_.beatsPerBar),
+                              static_cast<double>(track_.beatsPerBar)});
             continue;
         }
         double at = 0.0;
@@ -113,7 +113,7 @@ std::vector<MelodyNote> Piece::writePhrase(const std::vector<int>& progression) 
                     step += noise_.below(2) == 0 ? -1 : 1;
                 }
                 step = std::clamp(step, 0, 9);
-                phrase.push_back({step, bar * spec_.beatsPerBar + at, length});
+                phrase.push_back({step, bar * track_.beatsPerBar + at, length});
             }
             at += std::fabs(length);
         }
@@ -144,7 +144,7 @@ void Piece::playLead(const std::vector<MelodyNote>& phrase, int firstBar, TrackS
 }
 
 void Piece::playHarmony(const std::vector<int>& progression, int firstBar, double fullness) {
-    const int beats = spec_.beatsPerBar;
+    const int beats = track_.beatsPerBar;
     for (std::size_t i = 0; i < progression.size(); ++i) {
         const int bar = firstBar + static_cast<int>(i);
         const int degree = progression[i];
@@ -183,9 +183,9 @@ void Piece::playHarmony(const std::vector<int>& progression, int firstBar, doubl
 }
 
 void Piece::playGroove(int firstBar, int count, double intensity) {
-    const int beats = spec_.beatsPerBar;
+    const int beats = track_.beatsPerBar;
     for (int bar = firstBar; bar < firstBar + count; ++bar) {
-        switch (spec_.groove) {
+        switch (track_.groove) {
             case TrackSpec::Groove::None:
                 break;
             case TrackSpec::Groove::Shaker:
@@ -214,11 +214,11 @@ void Piece::playGroove(int firstBar, int count, double intensity) {
 }
 
 StereoBuffer Piece::render() {
-    const int phraseBars = static_cast<int>(spec_.progressionA.size());
-    const std::vector<MelodyNote> phraseA = writePhrase(spec_.progressionA);
-    const std::vector<MelodyNote> phraseB = writePhrase(spec_.progressionB);
+    const int phraseBars = static_cast<int>(track_.progressionA.size());
+    const std::vector<MelodyNote> phraseA = writePhrase(track_.progressionA);
+    const std::vector<MelodyNote> phraseB = writePhrase(track_.progressionB);
     // The last theme ends on the tonic chord, so the loop closes with a cadence.
-    std::vector<int> closingChords = spec_.progressionA;
+    std::vector<int> closingChords = track_.progressionA;
     closingChords.back() = 0;
     std::vector<MelodyNote> closing = phraseA;
     closing.back().step = 7;
@@ -229,19 +229,19 @@ StereoBuffer Piece::render() {
         const bool lastSection = (section + 1) * phraseBars >= bars_;
         switch (section % 3) {
             case 0:
-                playHarmony(lastSection ? closingChords : spec_.progressionA, first, section == 0 ? 0.8 : 1.0);
-                playLead(lastSection ? closing : phraseA, first, section == 0 ? spec_.leadA : spec_.leadB,
+                playHarmony(lastSection ? closingChords : track_.progressionA, first, section == 0 ? 0.8 : 1.0);
+                playLead(lastSection ? closing : phraseA, first, section == 0 ? track_.leadA : track_.leadB,
                          section == 0 ? 0 : 1, section == 0 ? 0.55 : 0.42);
                 playGroove(first, phraseBars, section == 0 ? 0.6 : 1.0);
                 break;
             case 1:
-                playHarmony(spec_.progressionB, first, 0.9);
-                playLead(phraseB, first, spec_.leadB, 0, 0.5);
+                playHarmony(track_.progressionB, first, 0.9);
+                playLead(phraseB, first, track_.leadB, 0, 0.5);
                 playGroove(first, phraseBars, 0.8);
                 break;
             default:
-                playHarmony(lastSection ? closingChords : spec_.progressionA, first, 1.0);
-                playLead(lastSection ? closing : phraseA, first, spec_.leadA, 1, 0.45);
+                playHarmony(lastSection ? closingChords : track_.progressionA, first, 1.0);
+                playLead(lastSection ? closing : phraseA, first, track_.leadA, 1, 0.45);
                 playLead(lastSection ? closing : phraseA, first, TrackSpec::Lead::Bell, 0, 0.12);
                 playGroove(first, phraseBars, 1.0);
                 break;
@@ -271,20 +271,20 @@ const std::vector<TrackSpec>& trackSpecs() {
 }
 
 const TrackSpec* findTrack(const std::string& name) {
-    for (const TrackSpec& spec : trackSpecs()) {
-        if (spec.name == name) {
-            return &spec;
+    for (const TrackSpec& track : trackSpecs()) {
+        if (track.name == name) {
+            return &track;
         }
     }
     return nullptr;
 }
 
-StereoBuffer compose(const TrackSpec& spec, double minimumSeconds) {
-    const int phraseBars = static_cast<int>(spec.progressionA.size());
-    const double barSeconds = spec.beatsPerBar * 60.0 / spec.bpm;
+StereoBuffer compose(const TrackSpec& track, double minimumSeconds) {
+    const int phraseBars = static_cast<int>(track.progressionA.size());
+    const double barSeconds = track.beatsPerBar * 60.0 / track.bpm;
     const int phrases = static_cast<int>(std::ceil(minimumSeconds / (barSeconds * phraseBars)));
     const int bars = phrases * phraseBars;
-    StereoBuffer audio = Piece(spec, bars).render();
+    StereoBuffer audio = Piece(track, bars).render();
 
     // Whatever rings past the loop point is folded onto the start, so the
     // loop carries its own tail into the next pass.
@@ -295,7 +295,7 @@ StereoBuffer compose(const TrackSpec& spec, double minimumSeconds) {
         audio.right[i - loop] += audio.right[i];
     }
     audio.resize(loop);
-    Reverb reverb(spec.room, 0.45, spec.wet);
+    Reverb reverb(track.room, 0.45, track.wet);
     reverb.prime(audio, loop - std::min(loop, framesOf(6.0)));
     reverb.process(audio);
     normalise(audio, kMusicRms, kMusicCeiling);

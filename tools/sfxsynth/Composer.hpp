@@ -34,7 +34,7 @@ const TrackSpec* findTrack(const std::string& name);
 
 // Renders the piece as a seamless loop of at least minimumSeconds whose ends
 // are faded to silence over a few milliseconds.
-StereoBuffer compose(const TrackSpec& spec, double minimumSeconds);
+StereoBuffer compose(const TrackSpec& track, double minimumSeconds);
 
 // Level every piece is brought to (RMS, linear) and the peak it never exceeds.
 constexpr float kMusicRms = 0.11f;

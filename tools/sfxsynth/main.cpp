@@ -70,13 +70,13 @@ int bakeEffectsInto(const fs::path& content) {
 }
 
 int bakeTrack(const std::string& name, const fs::path& content) {
-    const TrackSpec* spec = findTrack(name);
-    if (!spec) {
+    const TrackSpec* track = findTrack(name);
+    if (!track) {
         std::printf("sfxsynth: there is no piece named %s\n", name.c_str());
         return 1;
     }
     fs::create_directories(content / "music");
-    const StereoBuffer audio = compose(*spec, kMinimumMusicSeconds);
+    const StereoBuffer audio = compose(*track, kMinimumMusicSeconds);
     const fs::path file = content / "music" / (name + ".ogg");
     if (!writeOgg(file.string(), audio, kMusicQuality)) {
         std::printf("sfxsynth: cannot write %s\n", file.c_str());
