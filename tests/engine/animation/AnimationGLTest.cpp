@@ -11,6 +11,7 @@
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "support/GLWindow.hpp"
 #include "support/TestApp.hpp"
+#include "support/ScratchFolder.hpp"
 
 namespace {
 
@@ -23,8 +24,7 @@ bool near(const Color& a, const Color& b) {
 TEST(AnimationGL, ObjectsTurnAndShrinkAboutTheirCentres) {
     TestApp app(GLWindow::Width, GLWindow::Height);
     GLWindow& window = GLWindow::get();
-    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp/gl-animation/";
-    std::filesystem::create_directories(dir);
+    const std::string dir = scratchFolder("gl-animation");
     // An 80 x 20 bar: red with a yellow right end.
     SDLSurfaceImage bar(80, 20);
     for (int y = 0; y < 20; ++y) {

@@ -13,6 +13,7 @@
 #include "support/FakeTexture.hpp"
 #include "support/RecordingGraphics.hpp"
 #include "support/TestApp.hpp"
+#include "support/ScratchFolder.hpp"
 
 namespace {
 
@@ -54,8 +55,7 @@ std::string object(const std::string& file, const std::string& keyFrames) {
 
 // Writes an animation file and returns its path.
 std::string animationFile(const std::string& name, const std::string& body, int length, bool loop = false) {
-    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp/animations/";
-    std::filesystem::create_directories(dir);
+    const std::string dir = scratchFolder("animations");
     const std::string path = dir + name + ".xml";
     std::ofstream(path) << "<Scene name='" << name << "' loop='" << (loop ? 1 : 0) << "' length='" << length
                         << "'><Screen Width='800' Height='600'/>" << body << "</Scene>";
@@ -240,8 +240,7 @@ TEST_F(AnimationPlayerTest, LoopingAnimationsNeverReport) {
 }
 
 TEST_F(AnimationPlayerTest, BrokenFilesSayWhatIsWrongAndPlayNothing) {
-    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp/animations/";
-    std::filesystem::create_directories(dir);
+    const std::string dir = scratchFolder("animations");
     const std::string broken = dir + "broken.xml";
     std::ofstream(broken) << "<Scene length='100'><Object file='a.png'>";
     testing::internal::CaptureStdout();

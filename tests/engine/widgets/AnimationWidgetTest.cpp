@@ -10,6 +10,7 @@
 #include "engine/render/TextureFactory.hpp"
 #include "engine/widgets/AnimationWidget.hpp"
 #include "tests/engine/widgets/ControlTestKit.hpp"
+#include "support/ScratchFolder.hpp"
 
 namespace {
 
@@ -28,8 +29,7 @@ struct EndLog : AnimationListener {
 using AnimationWidgetTest = ControlTest;
 
 TEST_F(AnimationWidgetTest, KeyFrameAnimationPlaysInsideTheWidgetAndEndsOnce) {
-    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp/widgets/";
-    std::filesystem::create_directories(dir);
+    const std::string dir = scratchFolder("widgets");
     const std::string path = dir + "slide.xml";
     std::ofstream(path) << "<Scene name='slide' loop='0' length='400'><Screen Width='300' Height='120'/>"
                            "<Object file='dot.png' type='0'>"

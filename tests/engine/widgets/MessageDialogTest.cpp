@@ -19,6 +19,7 @@
 #include "engine/widgets/TarvikButton.hpp"
 #include "support/FakeTextureFactory.hpp"
 #include "support/RecordingWidget.hpp"
+#include "support/ScratchFolder.hpp"
 #include "tests/engine/widgets/ControlTestKit.hpp"
 
 namespace {
@@ -34,8 +35,7 @@ public:
 };
 
 std::string animationFile(const std::string& name, const std::string& text) {
-    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp/dialog-animations/";
-    std::filesystem::create_directories(dir);
+    const std::string dir = scratchFolder("dialog-animations");
     std::ofstream(dir + name) << text;
     return dir + name;
 }
