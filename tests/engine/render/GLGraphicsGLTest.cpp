@@ -13,30 +13,13 @@
 #include "engine/render/GLTexture.hpp"
 #include "engine/render/ImageFile.hpp"
 #include "engine/render/PngWriter.hpp"
+#include "support/PaintedPictures.hpp"
 #include "support/GLWindow.hpp"
 
 namespace {
 
 const Color kBlack(0, 0, 0, 255);
 
-// A texture of w x h whose pixels are painted by colour(x, y).
-template <typename Paint>
-std::unique_ptr<GLTexture> paintedTexture(int w, int h, Paint colour) {
-    auto* image = new SDLSurfaceImage(w, h);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            image->setPixel(x, y, colour(x, y));
-        }
-    }
-    return std::make_unique<GLTexture>(image, nullptr, Texture::KeepImage);
-}
-
-// Where a test frame is saved for looking at.
-std::string framePath(const std::string& name) {
-    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp";
-    std::filesystem::create_directories(dir);
-    return dir + "/" + name;
-}
 
 bool near(const Color& a, const Color& b, int tolerance = 3) {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;

@@ -10,27 +10,12 @@
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/transitions/PortalEffectTransition.hpp"
+#include "support/PaintedPictures.hpp"
 #include "support/GLWindow.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
 
-template <typename Paint>
-std::unique_ptr<GLTexture> paintedTexture(int w, int h, Paint colour) {
-    auto* image = new SDLSurfaceImage(w, h);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            image->setPixel(x, y, colour(x, y));
-        }
-    }
-    return std::make_unique<GLTexture>(image, nullptr, Texture::KeepImage);
-}
-
-std::string framePath(const std::string& name) {
-    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp";
-    std::filesystem::create_directories(dir);
-    return dir + "/" + name;
-}
 
 bool near(const Color& a, const Color& b) {
     return std::abs(a.r - b.r) <= 8 && std::abs(a.g - b.g) <= 8 && std::abs(a.b - b.b) <= 8;
