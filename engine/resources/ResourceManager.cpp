@@ -6,6 +6,7 @@
 #include "engine/audio/Music.hpp"
 #include "engine/audio/Sound.hpp"
 #include "engine/render/Texture.hpp"
+#include "engine/render/TextureFactory.hpp"
 #include "engine/text/Font.hpp"
 
 namespace {
@@ -73,6 +74,15 @@ void ResourceManager::addTexture(const std::string& name, Texture* texture) {
         delete slot;
     }
     slot = texture;
+}
+
+Texture* ResourceManager::sharedTexture(const std::string& name, const std::string& path, TextureFactory& factory) {
+    Texture* texture = getTexture(name);
+    if (!texture) {
+        texture = factory.load(path, nullptr, Texture::KeepNothing);
+        addTexture(name, texture);
+    }
+    return texture;
 }
 
 Texture* ResourceManager::getTexture(const std::string& name) const {

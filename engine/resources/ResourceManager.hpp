@@ -11,6 +11,7 @@ class Font;
 class Music;
 class Sound;
 class Texture;
+class TextureFactory;
 typedef struct _Mix_Music Mix_Music;
 
 // A named cache that owns what its owner loaded: textures (kept in a list with
@@ -30,6 +31,9 @@ public:
 
     void addTexture(const std::string& name, Texture* texture);
     Texture* getTexture(const std::string& name) const;
+    // The texture registered under name; the first call loads it from path
+    // with the factory (keeping no image) and registers it.
+    Texture* sharedTexture(const std::string& name, const std::string& path, TextureFactory& factory);
     // Takes the texture out without deleting it: the caller owns it now. The
     // last texture of the list moves into the freed position.
     void removeTexture(const std::string& name);

@@ -143,7 +143,7 @@ void MyApp::init() {
     setFullScreen(fullScreen);
     applyVolumes();
     if (options_.startScene >= 0) {
-        startState(TestScene::forLocation(options_.startScene));
+        startState(TestScene::forLocation(options_.startScene, getRunSeed()));
     } else {
         startState(new TitleScreen());
     }

@@ -23,16 +23,6 @@ std::uint8_t byte(int value) {
     return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
 }
 
-// Shared pictures are registered once per resource manager.
-Texture* sharedTexture(ResourceManager* resources, TextureFactory& factory, const char* name, const char* path) {
-    Texture* texture = resources->getTexture(name);
-    if (!texture) {
-        texture = factory.load(path, nullptr, Texture::KeepNothing);
-        resources->addTexture(name, texture);
-    }
-    return texture;
-}
-
 }  // namespace
 
 CollectableItemRenderer::CollectableItemRenderer(ItemRendererOwner* owner, Item* item, RandomSource& random)
@@ -42,9 +32,8 @@ CollectableItemRenderer::~CollectableItemRenderer() = default;
 
 void CollectableItemRenderer::loadResources(ResourceManager* resources) {
     TexItemRenderer::loadResources(resources);
-    hintParticle_ =
-        sharedTexture(resources, owner_->textureFactory(), "SCENEGUI_HINT_PARTICLE", HintParticleImage);
-    trail_ = sharedTexture(resources, owner_->textureFactory(), "SCENEGUI_ITEM_TRAIL", TrailImage);
+    hintParticle_ = resources->sharedTexture("SCENEGUI_HINT_PARTICLE", HintParticleImage, owner_->textureFactory());
+    trail_ = resources->sharedTexture("SCENEGUI_ITEM_TRAIL", TrailImage, owner_->textureFactory());
 }
 
 void CollectableItemRenderer::draw(Graphics* graphics) {
@@ -131,6 +120,8 @@ void CollectableItemRenderer::mouseState(int code) {
     owner_->bringToFront(item_);
     alpha_ = 0;
     effect_ = std::make_unique<CollectedItemEffect>(texture_, trail_, this, random_);
+    owner_->showPickup(Point(item_->description().x + texture_->getWidth() / 2.0f,
+                             item_->description().y + texture_->getHeight() / 2.0f));
     const Point target = owner_->collectTarget(item_);
     effect_->start(static_cast<int>(item_->description().x), static_cast<int>(item_->description().y),
                    static_cast<int>(target.x), static_cast<int>(target.y), panelScaleChange());

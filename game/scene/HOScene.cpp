@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <set>
 
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
@@ -10,10 +9,13 @@
 #include "engine/config/Config.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
+#include "engine/resources/ResourceManager.hpp"
 #include "engine/transitions/EmptyTransition.hpp"
 #include "engine/transitions/FadeInTransition.hpp"
 #include "engine/transitions/FadeOutTransition.hpp"
+#include "engine/widgets/AnimationWidget.hpp"
 #include "engine/widgets/WidgetManager.hpp"
+#include "game/scene/GoalChooser.hpp"
 #include "game/scene/Item.hpp"
 #include "game/scene/ItemGoalRenderer.hpp"
 #include "game/scene/ItemRegistry.hpp"
@@ -145,7 +147,32 @@ void HOScene::rebuildDisplayed() {
     sortDisplayed();
 }
 
+void HOScene::showPickup(const Point& centre) {
+    AnimationWidget::Sheet sheet;
+    sheet.texture = getResourceManager()->sharedTexture("SCENEGUI_ITEM_HIT_ANIM_FRAMES", PickupImage, textureFactory());
+    sheet.columns = 4;
+    sheet.rows = 4;
+    sheet.frames = 16;
+    sheet.frameDuration = 80;
+    auto* burst = new AnimationWidget(sheet, false, 0);
+    burst->setGeometry(static_cast<int>(centre.x) - PickupSize / 2, static_cast<int>(centre.y) - PickupSize / 2,
+                       PickupSize, PickupSize);
+    // Only a picture: presses go through it to the items below.
+    burst->setEnabled(false);
+    addWidget(burst);
+    burst->play();
+    pickups_.push_back(burst);
+}
+
 void HOScene::onUpdate(int milliseconds) {
+    for (auto it = pickups_.begin(); it != pickups_.end();) {
+        if ((*it)->isFinished()) {
+            safeRemoveWidget(*it);
+            it = pickups_.erase(it);
+        } else {
+            ++it;
+        }
+    }
     // A renderer's update may move items between groups, which rebuilds the list.
     const std::vector<Item*> items = displayed_;
     for (Item* item : items) {
@@ -323,33 +350,7 @@ void HOScene::advance(bool setUpGoalRenderer) {
 }
 
 void HOScene::fillGoals(const MechanicsStep& step) {
-    const std::vector<Item*> pool = registry().items(ItemRegistry::Candidates, sceneId_);
-    std::vector<Item*> selection;
-    for (const CollectRule& rule : step.collect) {
-        std::vector<Item*> candidates;
-        for (Item* item : pool) {
-            if (std::find(rule.typeIds.begin(), rule.typeIds.end(), item->description().typeId) !=
-                rule.typeIds.end()) {
-                candidates.push_back(item);
-            }
-        }
-        if (rule.pick == CollectRule::Random) {
-            for (std::size_t i = candidates.size(); i > 1; --i) {
-                std::swap(candidates[i - 1], candidates[static_cast<std::size_t>(random_->below(static_cast<int>(i)))]);
-            }
-        }
-        // A count of -1 compares as the largest unsigned number: no limit.
-        if (rule.pick != CollectRule::All && static_cast<std::size_t>(static_cast<unsigned>(rule.count)) < candidates.size()) {
-            candidates.resize(static_cast<unsigned>(rule.count));
-        }
-        selection.insert(selection.end(), candidates.begin(), candidates.end());
-    }
-    std::set<Item*> moved;
-    for (Item* item : selection) {
-        if (moved.insert(item).second) {
-            registry().move(item, ItemRegistry::Goals);
-        }
-    }
+    GoalChooser(registry(), sceneId_, *random_, false).fill(step);
 }
 
 void HOScene::itemsChanged(Item* item) {

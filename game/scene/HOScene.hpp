@@ -11,6 +11,7 @@
 #include "game/scene/SceneMechanics.hpp"
 
 class AnimationPlayer;
+class AnimationWidget;
 class GameState;
 class Item;
 class ItemGoalRenderer;
@@ -31,6 +32,9 @@ public:
     using StepScreenFactory = std::function<GameState*(const MechanicsStep& step)>;
 
     static constexpr int StepScreenResult = 10000;
+    // The burst over a found item: a 4 x 4 sheet of 80 ms frames in a 128-pixel box.
+    static constexpr const char* PickupImage = "content/animations/ItemPickup/ItemPickup.png";
+    static constexpr int PickupSize = 128;
 
     HOScene(int sceneId, const std::string& configPath, const std::string& itemRendererConf,
             const std::string& mechanicsConf, const std::string& itemGroupConf, int startStep);
@@ -42,6 +46,7 @@ public:
     void bringToFront(Item* item) override;
     void setItemLayer(Item* item, int layer) override;
     Point collectTarget(Item* item) override;
+    void showPickup(const Point& centre) override;
     TextureFactory& textureFactory() override;
     AnimationPlayer* animationPlayer() override;
 
@@ -72,6 +77,9 @@ public:
     GameState* getStepScreen() const { return stepScreen_; }
     bool isBlackout() const { return blackout_; }
     void setStopped(bool stopped) { stopped_ = stopped; }
+
+    // The pickup bursts still playing.
+    const std::vector<AnimationWidget*>& getPickups() const { return pickups_; }
 
     // Test and tool seams; the game uses OpenGL textures, the process random
     // source and the process-wide scene index and registry.
@@ -154,4 +162,5 @@ private:
     std::unique_ptr<AnimationPlayer> animations_;
     RandomSource* random_;
     StepScreenFactory stepScreenFactory_;
+    std::vector<AnimationWidget*> pickups_;
 };

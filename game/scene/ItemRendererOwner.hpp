@@ -18,6 +18,8 @@ public:
     virtual void setItemLayer(Item* item, int layer) = 0;
     // Where a found item flies to: its place on the goal panel.
     virtual Point collectTarget(Item* item) = 0;
+    // Plays the short burst that marks a found item, centred on the point.
+    virtual void showPickup(const Point& centre) = 0;
     // Makes the item and effect textures (OpenGL in the game, CPU in tests).
     virtual TextureFactory& textureFactory() = 0;
     // Plays the animations of animated items; null when the scene has none.

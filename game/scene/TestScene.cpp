@@ -5,12 +5,16 @@
 #include "engine/app/GameApp.hpp"
 #include "engine/app/RandomSource.hpp"
 #include "engine/audio/SfxContainer.hpp"
+#include "engine/config/Config.hpp"
 #include "engine/config/ContentPath.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/text/AngelFont.hpp"
+#include "engine/widgets/TarvikButtonStyle.hpp"
 #include "game/app/MyApp.hpp"
 #include "game/menus/TitleScreen.hpp"
 #include "game/scene/CountStackGoalRenderer.hpp"
+#include "game/scene/GoalChooser.hpp"
+#include "game/scene/HintButton.hpp"
 #include "game/scene/Item.hpp"
 #include "game/scene/ItemRegistry.hpp"
 #include "game/scene/ItemRenderer.hpp"
@@ -29,12 +33,15 @@ TestScene::TestScene(int sceneId, const std::string& configPath, const std::stri
     }
 }
 
-TestScene* TestScene::forLocation(int sceneId) {
+TestScene* TestScene::forLocation(int sceneId, std::uint32_t seed) {
     SceneIndex& index = SceneIndex::instance();
     if (index.entries().empty()) {
         index.load(ContentPath::resolve(IndexFile));
     }
-    return new TestScene(sceneId, ConfigPath, RendererRules, SceneMechanics::locationFileName(sceneId), GroupRules);
+    auto* scene = new TestScene(sceneId, ConfigPath, RendererRules, SceneMechanics::locationFileName(sceneId), GroupRules);
+    scene->choices_ = std::make_unique<SeededRandom>(seed);
+    scene->setRandomSource(scene->choices_.get());
+    return scene;
 }
 
 void TestScene::onInitialise() {
@@ -43,11 +50,46 @@ void TestScene::onInitialise() {
     font_ = font;
 }
 
+void TestScene::createControls() {
+    ResourceManager& resources = *getResourceManager();
+    auto picture = [&](const char* name, const char* file) {
+        return resources.sharedTexture(name, std::string("content/images/scenegui/") + file, textureFactory());
+    };
+    // The hint button sits in the round socket at the left end of the goal panel.
+    hintButton_ = new HintButton(this,
+                                 TarvikButtonStyle::standard(picture("SCENEGUI_BTN_HINT_N", "BtnHintN.png"),
+                                                             picture("SCENEGUI_BTN_HINT_O", "BtnHintO.png"), nullptr, "",
+                                                             nullptr, picture("SCENEGUI_HINT_EMPTY", "HintEmpty.png")),
+                                 picture("SCENEGUI_HINT_FULL", "HintFull.png"), parameters_);
+    hintButton_->setGeometry(HintSocketX - HintButtonSize / 2, config().getHeight() - PanelHeight + HintSocketY - HintButtonSize / 2,
+                             HintButtonSize, HintButtonSize);
+    addWidget(hintButton_);
+    mainMenuButton_ = new TarvikButton(
+        this, MainMenuButtonId,
+        TarvikButtonStyle::standard(picture("SCENEGUI_BTN_MAIN_MENU_N", "BtnMenuN.png"),
+                                    picture("SCENEGUI_BTN_MAIN_MENU_O", "BtnMenuO.png"), nullptr, ""));
+    mainMenuButton_->setGeometry(config().getWidth() - MenuButtonSize - 8, 8, MenuButtonSize, MenuButtonSize);
+    addWidget(mainMenuButton_);
+}
+
+void TestScene::onTarvikButton(int id, int code) {
+    if (code != 0) {
+        return;
+    }
+    if (id == HintButton::Id) {
+        useHint();
+    } else if (id == MainMenuButtonId) {
+        startLeave(MainMenuResult, true);
+    }
+}
+
 void TestScene::onKey(const KeyEvent& event) {
     if (event.action != KeyEvent::Press) {
         return;
     }
-    if (event.key == SDLK_h) {
+    // H is the hint button's key: it too waits for the recharge.
+    if (event.key == SDLK_h && hintButton_ && hintButton_->isActive()) {
+        hintButton_->startRecharge();
         useHint();
     } else if (event.key == SDLK_ESCAPE) {
         startLeave(MainMenuResult, true);
@@ -82,6 +124,10 @@ void TestScene::setupGoalRenderer(const MechanicsStep& step) {
     } else {
         setGoalRenderer(new CountStackGoalRenderer(parameters_, font_));
     }
+}
+
+void TestScene::fillGoals(const MechanicsStep& step) {
+    GoalChooser(registry(), getSceneId(), random(), true).fill(step);
 }
 
 void TestScene::onAllStepsDone() {

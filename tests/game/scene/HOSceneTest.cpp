@@ -7,6 +7,8 @@
 
 #include "engine/app/MouseEvent.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
+#include "engine/widgets/AnimationWidget.hpp"
+#include "engine/widgets/WidgetManager.hpp"
 #include "game/scene/AnimPlayerItemRenderer.hpp"
 #include "game/scene/CollectableItemRenderer.hpp"
 #include "engine/render/Texture.hpp"
@@ -156,9 +158,21 @@ TEST_F(HOSceneTest, CollectedItemShrinksToThePanelOnlyWhenLarger) {
     ASSERT_NE(key, nullptr);
     EXPECT_TRUE(key->isOnTop());
     EXPECT_EQ(item(0)->description().layer, 7) << "lifted above every displayed item";
+    // The pickup burst: a 128-pixel box centred on the 40-pixel key at (100, 100).
+    ASSERT_EQ(scene->getPickups().size(), 1u);
+    AnimationWidget* burst = scene->getPickups()[0];
+    EXPECT_EQ(burst->getX(), 120 - 64);
+    EXPECT_EQ(burst->getY(), 120 - 64);
+    EXPECT_EQ(burst->getWidth(), 128);
+    EXPECT_TRUE(burst->isPlaying());
+    EXPECT_NE(scene->getWidgetManager()->widgetAt(140, 140), burst) << "the burst lets presses through";
     run(app, 800);
     ASSERT_NE(key->getEffect(), nullptr);
     EXPECT_FLOAT_EQ(key->getEffect()->getScale(), 1.0f) << "a 40-pixel item keeps its size";
+    run(app, 16 * 80 - 800 + 32);
+    EXPECT_TRUE(scene->getPickups().empty()) << "16 frames of 80 ms";
+    EXPECT_EQ(std::count(scene->getWidgets().begin(), scene->getWidgets().end(), burst), 0)
+        << "a finished burst leaves the scene";
 
     CollectedItemEffect::Particle before{};
     CollectedItemEffectListener* none = nullptr;

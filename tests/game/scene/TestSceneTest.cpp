@@ -2,12 +2,17 @@
 
 #include <memory>
 
+#include <SDL/SDL_keysym.h>
+
+#include "engine/app/KeyEvent.hpp"
+#include "engine/app/MouseEvent.hpp"
 #include "engine/app/RandomSource.hpp"
 #include "engine/config/ConfigFile.hpp"
 #include "engine/render/CpuTextureFactory.hpp"
 #include "engine/screens/ScreenBase.hpp"
 #include "game/scene/CollectableItemRenderer.hpp"
 #include "game/scene/CountStackGoalRenderer.hpp"
+#include "game/scene/HintButton.hpp"
 #include "game/scene/Item.hpp"
 #include "game/scene/SilhouetteGoalRenderer.hpp"
 #include "game/scene/TestScene.hpp"
@@ -17,13 +22,42 @@
 
 namespace {
 
-MouseEvent press(int x, int y) {
+MouseEvent mouse(int kind, int x, int y) {
     MouseEvent event;
-    event.kind = MouseEvent::Press;
+    event.kind = kind;
     event.buttons = MouseEvent::Left;
     event.x = x;
     event.y = y;
     return event;
+}
+
+MouseEvent press(int x, int y) {
+    return mouse(MouseEvent::Press, x, y);
+}
+
+// A click delivered the way the window delivers it: through the widgets first.
+void click(TestApp& app, int x, int y) {
+    MouseEvent move = mouse(MouseEvent::Move, x, y);
+    move.buttons = 0;
+    app.deliverMouse(move);
+    app.deliverMouse(mouse(MouseEvent::Press, x, y));
+    app.deliverMouse(mouse(MouseEvent::Release, x, y));
+}
+
+KeyEvent key(int code) {
+    KeyEvent event;
+    event.action = KeyEvent::Press;
+    event.key = code;
+    return event;
+}
+
+int hintedGoals() {
+    int hinted = 0;
+    for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, 101)) {
+        auto* renderer = dynamic_cast<CollectableItemRenderer*>(goal->getRenderer());
+        hinted += renderer && renderer->isHintRunning() ? 1 : 0;
+    }
+    return hinted;
 }
 
 void run(TestApp& app, int milliseconds) {
@@ -82,12 +116,7 @@ TEST_F(TestSceneTest, PanelsFollowTheStepsAndTheHintPicksAFindableGoal) {
     EXPECT_TRUE(stack->hitTest(512, 760));
 
     ASSERT_TRUE(scene->useHint());
-    int hinted = 0;
-    for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, 101)) {
-        auto* renderer = dynamic_cast<CollectableItemRenderer*>(goal->getRenderer());
-        hinted += renderer && renderer->isHintRunning() ? 1 : 0;
-    }
-    EXPECT_EQ(hinted, 1);
+    EXPECT_EQ(hintedGoals(), 1);
 
     // The flight of a found coin ends on its line of the panel.
     scene->onMousePressed(press(510, 110));
@@ -130,4 +159,33 @@ TEST_F(TestSceneTest, ScreenStepShowsItsScreenAndAdvancesOnReturn) {
     EXPECT_EQ(scene->getStepScreen(), nullptr);
     EXPECT_EQ(scene->getCurrentStep(), 3) << "the empty CollectGroup is passed, the custom step waits";
     EXPECT_EQ(scene->allStepsDone, 0);
+}
+
+TEST_F(TestSceneTest, HintAndMainMenuButtons) {
+    TestScene* scene = startTestScene("mech_two_steps.xml");
+    HintButton* hint = scene->getHintButton();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->getX() + hint->getWidth() / 2, 90) << "in the panel's socket";
+    EXPECT_EQ(hint->getY() + hint->getHeight() / 2, 768 - 200 + 124);
+    run(app, 1500);
+    click(app, 90, 692);
+    EXPECT_EQ(hintedGoals(), 1) << "the button sparkles around a goal";
+    EXPECT_TRUE(hint->isRecharging());
+    run(app, 2000);
+    ASSERT_EQ(hintedGoals(), 0);
+    scene->onKeyEvent(key(SDLK_h));
+    EXPECT_EQ(hintedGoals(), 0) << "H waits for the recharge too";
+    run(app, 3200);
+    EXPECT_FALSE(hint->isRecharging()) << "the fixture's refill takes 3 s";
+    scene->onKeyEvent(key(SDLK_h));
+    EXPECT_EQ(hintedGoals(), 1);
+    EXPECT_TRUE(hint->isRecharging());
+
+    TarvikButton* menu = scene->getMainMenuButton();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->getX() + menu->getWidth(), 1024 - 8);
+    click(app, menu->getX() + 40, menu->getY() + 40);
+    run(app, 2000);
+    EXPECT_NE(app.topState(), static_cast<GameState*>(scene)) << "the main-menu button leaves the scene";
+    EXPECT_TRUE(ItemRegistry::instance().itemsOfScene(101).empty()) << "the registry is emptied on the way out";
 }
