@@ -40,6 +40,10 @@ void ScreenBase::onMouseEvent(const MouseEvent& event) {
     widgetManager_->onMouseEvent(event);
 }
 
+const Widget* ScreenBase::getCatchAll() const {
+    return catchAll_;
+}
+
 void ScreenBase::start(GameApp* app) {
     if (replacement_ != nullptr) {
         GameState* replacement = replacement_;

@@ -69,6 +69,8 @@ public:
     void setOffsets(int x, int y);
 
     WidgetManager* getWidgetManager() const { return widgetManager_.get(); }
+    // The widget under all others that hands the screen every press no control takes.
+    const Widget* getCatchAll() const;
     ResourceManager* getResourceManager() const { return resources_.get(); }
     Transition* getEnterTransition() const { return enterTransition_.get(); }
     Transition* getLeaveTransition() const { return leaveTransition_.get(); }

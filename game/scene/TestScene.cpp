@@ -1,5 +1,7 @@
 #include "game/scene/TestScene.hpp"
 
+#include <iostream>
+
 #include <SDL/SDL_keysym.h>
 
 #include "engine/app/GameApp.hpp"
@@ -10,6 +12,7 @@
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/text/AngelFont.hpp"
 #include "engine/widgets/TarvikButtonStyle.hpp"
+#include "engine/widgets/WidgetManager.hpp"
 #include "game/app/MyApp.hpp"
 #include "game/menus/TitleScreen.hpp"
 #include "game/scene/CountStackGoalRenderer.hpp"
@@ -111,6 +114,11 @@ bool TestScene::useHint() {
     return true;
 }
 
+void TestScene::onItemMissed() {
+    const Point at = gameApp()->getLastMousePosition();
+    std::cout << "scene " << getSceneId() << ": nothing to find at (" << at.x << ", " << at.y << ")\n";
+}
+
 void TestScene::onDrawOverlay(Graphics* graphics) {
     drawItems(graphics, true);
 }
@@ -128,6 +136,14 @@ void TestScene::setupGoalRenderer(const MechanicsStep& step) {
 
 void TestScene::fillGoals(const MechanicsStep& step) {
     GoalChooser(registry(), getSceneId(), random(), true).fill(step);
+}
+
+void TestScene::onGoalRendererInstalled() {
+    for (Widget* button : {static_cast<Widget*>(hintButton_), static_cast<Widget*>(mainMenuButton_)}) {
+        if (button) {
+            getWidgetManager()->bringToFront(button);
+        }
+    }
 }
 
 void TestScene::onAllStepsDone() {

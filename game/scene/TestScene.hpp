@@ -62,6 +62,10 @@ protected:
     void onKey(const KeyEvent& event) override;
     void onDrawOverlay(Graphics* graphics) override;
     void setupGoalRenderer(const MechanicsStep& step) override;
+    // A new panel goes on top of the widgets: the buttons come back above it.
+    void onGoalRendererInstalled() override;
+    // Says where the press was, for authors trying their scene out.
+    void onItemMissed() override;
     void onAllStepsDone() override;
     void onStepScreenResult(int result) override;
     // Sets of alike pieces are found together and listed as one line with a count.

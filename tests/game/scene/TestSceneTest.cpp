@@ -12,6 +12,7 @@
 #include "engine/screens/ScreenBase.hpp"
 #include "game/scene/CollectableItemRenderer.hpp"
 #include "game/scene/CountStackGoalRenderer.hpp"
+#include "engine/widgets/WidgetManager.hpp"
 #include "game/scene/HintButton.hpp"
 #include "game/scene/Item.hpp"
 #include "game/scene/SilhouetteGoalRenderer.hpp"
@@ -180,6 +181,12 @@ TEST_F(TestSceneTest, HintAndMainMenuButtons) {
     scene->onKeyEvent(key(SDLK_h));
     EXPECT_EQ(hintedGoals(), 1);
     EXPECT_TRUE(hint->isRecharging());
+    // The coins of the first step land and the silhouette panel of the second is installed.
+    scene->onMousePressed(press(510, 110));
+    scene->onMousePressed(press(610, 110));
+    run(app, 4000);
+    ASSERT_NE(dynamic_cast<SilhouetteGoalRenderer*>(scene->getGoalRenderer()), nullptr);
+    EXPECT_EQ(scene->getWidgetManager()->widgetAt(90, 692), hint) << "the new panel does not cover the button";
 
     TarvikButton* menu = scene->getMainMenuButton();
     ASSERT_NE(menu, nullptr);

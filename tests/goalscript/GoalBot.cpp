@@ -1,0 +1,133 @@
+#include "GoalBot.hpp"
+
+#include "engine/app/MouseEvent.hpp"
+#include "engine/widgets/WidgetManager.hpp"
+#include "game/scene/HOScene.hpp"
+#include "game/scene/Item.hpp"
+#include "game/scene/ItemRegistry.hpp"
+#include "game/scene/ItemRenderer.hpp"
+#include "support/TestApp.hpp"
+
+namespace {
+
+// Frames a goal stays findable before it is clicked, so that a real run a
+// frame or two apart from this one still finds it.
+const int kSettle = 4;
+// Frames between two clicks.
+const int kGap = 3;
+// Pixels around the chosen point that must find the goal as well.
+const int kFirm = 2;
+
+MouseEvent mouse(int kind, const Point& at, int buttons) {
+    MouseEvent event;
+    event.kind = kind;
+    event.x = static_cast<int>(at.x);
+    event.y = static_cast<int>(at.y);
+    event.buttons = buttons;
+    return event;
+}
+
+}  // namespace
+
+void GoalBot::tick() {
+    app_.updateStates(step_);
+    ++frames_;
+    ++pendingWait_;
+}
+
+void GoalBot::click(const Point& at) {
+    if (pendingWait_ > 0) {
+        script_ << "wait " << pendingWait_ << "\n";
+        pendingWait_ = 0;
+    }
+    const int x = static_cast<int>(at.x);
+    const int y = static_cast<int>(at.y);
+    script_ << "move " << x << " " << y << "\n" << "click " << x << " " << y << "\n";
+    app_.deliverMouse(mouse(MouseEvent::Move, at, 0));
+    app_.deliverMouse(mouse(MouseEvent::Press, at, MouseEvent::Left));
+    app_.deliverMouse(mouse(MouseEvent::Release, at, MouseEvent::Left));
+    ++clicks_;
+}
+
+bool GoalBot::pressFinds(Item* goal, int x, int y) const {
+    // A control over the point takes the press before the scene sees it.
+    const Widget* widget = scene_.getWidgetManager()->widgetAt(x, y);
+    return widget == scene_.getCatchAll() && scene_.itemAt(x, y) == goal;
+}
+
+bool GoalBot::visiblePixel(Item* goal, Point* at) const {
+    const IntRect& bounds = goal->getRenderer()->getBounds();
+    const float centreX = bounds.x + bounds.w / 2.0f;
+    const float centreY = bounds.y + bounds.h / 2.0f;
+    bool found = false;
+    float best = 0.0f;
+    for (int y = bounds.y; y < bounds.y + bounds.h; ++y) {
+        for (int x = bounds.x; x < bounds.x + bounds.w; ++x) {
+            bool firm = true;
+            for (int dy = -kFirm; dy <= kFirm && firm; ++dy) {
+                for (int dx = -kFirm; dx <= kFirm && firm; ++dx) {
+                    firm = pressFinds(goal, x + dx, y + dy);
+                }
+            }
+            const float distance = (x - centreX) * (x - centreX) + (y - centreY) * (y - centreY);
+            if (firm && (!found || distance < best)) {
+                found = true;
+                best = distance;
+                *at = Point(static_cast<float>(x + scene_.getOffsetX()), static_cast<float>(y + scene_.getOffsetY()));
+            }
+        }
+    }
+    return found;
+}
+
+bool GoalBot::play(int frameLimit) {
+    while (scene_.getPhase() == ScreenBase::Entering && frames_ < frameLimit) {
+        tick();
+    }
+    int idleSince = frames_;
+    while (scene_.getPhase() == ScreenBase::Shown && frames_ < frameLimit) {
+        Item* target = nullptr;
+        Point at;
+        for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, scene_.getSceneId())) {
+            ItemRenderer* renderer = goal->getRenderer();
+            if (clicked_.count(goal) || !renderer || !renderer->isEnabled()) {
+                continue;
+            }
+            const int seen = seen_.emplace(goal, frames_).first->second;
+            if (frames_ - seen >= kSettle && visiblePixel(goal, &at)) {
+                target = goal;
+                break;
+            }
+        }
+        if (target) {
+            click(at);
+            clicked_.insert(target);
+            if (lastGoalClicked()) {
+                // Its landing ends the scene, which then leaves for another
+                // screen: the script waits for that, this process does not.
+                return true;
+            }
+            idleSince = frames_;
+            for (int i = 0; i < kGap; ++i) {
+                tick();
+            }
+        } else if (frames_ - idleSince > 2000) {
+            return false;
+        } else {
+            tick();
+        }
+    }
+    return false;
+}
+
+bool GoalBot::lastGoalClicked() const {
+    if (scene_.getCurrentStep() + 1 < scene_.getMechanics().size()) {
+        return false;
+    }
+    for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, scene_.getSceneId())) {
+        if (!clicked_.count(goal)) {
+            return false;
+        }
+    }
+    return true;
+}

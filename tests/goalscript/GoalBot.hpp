@@ -1,0 +1,50 @@
+#pragma once
+
+#include <map>
+#include <ostream>
+#include <set>
+
+#include "engine/render/Point.hpp"
+
+class HOScene;
+class Item;
+class TestApp;
+
+// Plays a hidden-object scene in this process the way a player with perfect
+// eyes would, and writes what it did as an input script for the real game:
+// every goal the panel lists is clicked once, at a pixel where the goal is
+// really visible (topmost under the pointer, its picture opaque there, no
+// control above it). Time advances in fixed frames, so the real game run
+// with the same content, seed and step goes through the same states.
+class GoalBot {
+public:
+    GoalBot(TestApp& app, HOScene& scene, std::ostream& script, int step)
+        : app_(app), scene_(scene), script_(script), step_(step) {}
+
+    // Plays until the last goal of the last step has been clicked; false
+    // when the goals ran out of sight or frameLimit frames passed.
+    bool play(int frameLimit);
+    int clicks() const { return clicks_; }
+    int frames() const { return frames_; }
+
+private:
+    void tick();
+    void click(const Point& at);
+    // A point (design coordinates) where a press finds the goal, as far
+    // inside its visible part as can be found; false when none is visible.
+    bool visiblePixel(Item* goal, Point* at) const;
+    bool pressFinds(Item* goal, int x, int y) const;
+    // True once every goal of the last step has been clicked.
+    bool lastGoalClicked() const;
+
+    TestApp& app_;
+    HOScene& scene_;
+    std::ostream& script_;
+    int step_;
+    int frames_ = 0;
+    int pendingWait_ = 0;
+    int clicks_ = 0;
+    std::set<Item*> clicked_;
+    // The frame at which each goal was first seen findable.
+    std::map<Item*, int> seen_;
+};
