@@ -148,31 +148,31 @@ void HOScene::rebuildDisplayed() {
 }
 
 void HOScene::showPickup(const Point& centre) {
-    AnimationWidget::Sheet sheet;
-    sheet.texture = getResourceManager()->sharedTexture("SCENEGUI_ITEM_HIT_ANIM_FRAMES", PickupImage, textureFactory());
-    sheet.columns = 4;
-    sheet.rows = 4;
-    sheet.frames = 16;
-    sheet.frameDuration = 80;
-    auto* burst = new AnimationWidget(sheet, false, 0);
+    // A burst that has played out is shown again: every change of the widget
+    // list makes the widgets ignore the pointer until the next frame, and a
+    // click then must not be lost.
+    auto spent = std::find_if(pickups_.begin(), pickups_.end(), [](const AnimationWidget* b) { return b->isFinished(); });
+    AnimationWidget* burst = spent != pickups_.end() ? *spent : nullptr;
+    if (!burst) {
+        AnimationWidget::Sheet sheet;
+        sheet.texture =
+            getResourceManager()->sharedTexture("SCENEGUI_ITEM_HIT_ANIM_FRAMES", PickupImage, textureFactory());
+        sheet.columns = 4;
+        sheet.rows = 4;
+        sheet.frames = 16;
+        sheet.frameDuration = 80;
+        burst = new AnimationWidget(sheet, false, 0);
+        // Only a picture: presses go through it to the items below.
+        burst->setEnabled(false);
+        addWidget(burst);
+        pickups_.push_back(burst);
+    }
     burst->setGeometry(static_cast<int>(centre.x) - PickupSize / 2, static_cast<int>(centre.y) - PickupSize / 2,
                        PickupSize, PickupSize);
-    // Only a picture: presses go through it to the items below.
-    burst->setEnabled(false);
-    addWidget(burst);
     burst->play();
-    pickups_.push_back(burst);
 }
 
 void HOScene::onUpdate(int milliseconds) {
-    for (auto it = pickups_.begin(); it != pickups_.end();) {
-        if ((*it)->isFinished()) {
-            safeRemoveWidget(*it);
-            it = pickups_.erase(it);
-        } else {
-            ++it;
-        }
-    }
     // A renderer's update may move items between groups, which rebuilds the list.
     const std::vector<Item*> items = displayed_;
     for (Item* item : items) {

@@ -78,7 +78,7 @@ public:
     bool isBlackout() const { return blackout_; }
     void setStopped(bool stopped) { stopped_ = stopped; }
 
-    // The pickup bursts still playing.
+    // The pickup burst widgets, playing or played out.
     const std::vector<AnimationWidget*>& getPickups() const { return pickups_; }
 
     // Test and tool seams; the game uses OpenGL textures, the process random

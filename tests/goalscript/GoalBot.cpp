@@ -1,5 +1,7 @@
 #include "GoalBot.hpp"
 
+#include <iostream>
+
 #include "engine/app/MouseEvent.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/scene/HOScene.hpp"
@@ -88,19 +90,27 @@ bool GoalBot::play(int frameLimit) {
     while (scene_.getPhase() == ScreenBase::Shown && frames_ < frameLimit) {
         Item* target = nullptr;
         Point at;
+        // Between a change of the widget list and the next frame the
+        // widgets ignore the pointer: a click then would be lost.
+        const bool listening = !scene_.getWidgetManager()->isListChanged();
         for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, scene_.getSceneId())) {
             ItemRenderer* renderer = goal->getRenderer();
             if (clicked_.count(goal) || !renderer || !renderer->isEnabled()) {
                 continue;
             }
             const int seen = seen_.emplace(goal, frames_).first->second;
-            if (frames_ - seen >= kSettle && visiblePixel(goal, &at)) {
+            if (listening && frames_ - seen >= kSettle && visiblePixel(goal, &at)) {
                 target = goal;
                 break;
             }
         }
         if (target) {
             click(at);
+            if (target->getRenderer()->isEnabled()) {
+                std::cout << "goalscript: the click at (" << at.x << ", " << at.y << ") did not find goal "
+                          << target->getIndex() << " \"" << target->description().name << "\"\n";
+                return false;
+            }
             clicked_.insert(target);
             if (lastGoalClicked()) {
                 // Its landing ends the scene, which then leaves for another
@@ -112,12 +122,25 @@ bool GoalBot::play(int frameLimit) {
                 tick();
             }
         } else if (frames_ - idleSince > 2000) {
+            reportHidden();
             return false;
         } else {
             tick();
         }
     }
     return false;
+}
+
+void GoalBot::reportHidden() const {
+    std::cout << "goalscript: stuck in step " << scene_.getCurrentStep() + 1 << " of " << scene_.getMechanics().size() << "\n";
+    for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, scene_.getSceneId())) {
+        if (!clicked_.count(goal) && goal->getRenderer()) {
+            const IntRect& bounds = goal->getRenderer()->getBounds();
+            std::cout << "goalscript: goal " << goal->getIndex() << " \"" << goal->description().name << "\" at ("
+                      << bounds.x << ", " << bounds.y << ", " << bounds.w << " x " << bounds.h << ") is "
+                      << (goal->getRenderer()->isEnabled() ? "nowhere visible" : "not on the panel") << "\n";
+        }
+    }
 }
 
 bool GoalBot::lastGoalClicked() const {

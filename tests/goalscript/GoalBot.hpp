@@ -34,6 +34,8 @@ private:
     // inside its visible part as can be found; false when none is visible.
     bool visiblePixel(Item* goal, Point* at) const;
     bool pressFinds(Item* goal, int x, int y) const;
+    // Names the goals still to find, for a run that got stuck.
+    void reportHidden() const;
     // True once every goal of the last step has been clicked.
     bool lastGoalClicked() const;
 

@@ -170,9 +170,13 @@ TEST_F(HOSceneTest, CollectedItemShrinksToThePanelOnlyWhenLarger) {
     ASSERT_NE(key->getEffect(), nullptr);
     EXPECT_FLOAT_EQ(key->getEffect()->getScale(), 1.0f) << "a 40-pixel item keeps its size";
     run(app, 16 * 80 - 800 + 32);
-    EXPECT_TRUE(scene->getPickups().empty()) << "16 frames of 80 ms";
-    EXPECT_EQ(std::count(scene->getWidgets().begin(), scene->getWidgets().end(), burst), 0)
-        << "a finished burst leaves the scene";
+    EXPECT_TRUE(burst->isFinished()) << "16 frames of 80 ms";
+    const std::size_t widgets = scene->getWidgets().size();
+    scene->onMousePressed(press(310, 110));
+    ASSERT_EQ(scene->getPickups().size(), 1u) << "a played-out burst is shown again";
+    EXPECT_TRUE(burst->isPlaying());
+    EXPECT_EQ(burst->getX(), 320 - 64);
+    EXPECT_EQ(scene->getWidgets().size(), widgets);
 
     CollectedItemEffect::Particle before{};
     CollectedItemEffectListener* none = nullptr;
