@@ -268,24 +268,16 @@ TEST_F(HOSceneTest, FillGoalsPicks) {
         }
         return goals;
     };
-    auto rule = [](std::vector<int> typeIds, int pick, int count = -1) {
-        CollectRule r;
-        r.name = "r";
-        r.typeIds = std::move(typeIds);
-        r.pick = pick;
-        r.count = count;
-        return r;
-    };
-    EXPECT_EQ(goalsFor({rule({150, 160, 170}, CollectRule::First, 2)}), (std::vector<int>{2, 3}));
-    EXPECT_EQ(goalsFor({rule({150, 160, 170}, CollectRule::First)}), (std::vector<int>{2, 3, 4, 11}));
-    EXPECT_EQ(goalsFor({rule({150, 160, 170}, CollectRule::All, 1)}), (std::vector<int>{2, 3, 4, 11}));
-    EXPECT_EQ(goalsFor({rule({170, 150}, CollectRule::Random)}).size(), 3u);
-    EXPECT_EQ(goalsFor({rule({250}, CollectRule::All), rule({250}, CollectRule::First)}), (std::vector<int>{0, 1}))
+    EXPECT_EQ(goalsFor({collectRule({150, 160, 170}, CollectRule::First, 2)}), (std::vector<int>{2, 3}));
+    EXPECT_EQ(goalsFor({collectRule({150, 160, 170}, CollectRule::First)}), (std::vector<int>{2, 3, 4, 11}));
+    EXPECT_EQ(goalsFor({collectRule({150, 160, 170}, CollectRule::All, 1)}), (std::vector<int>{2, 3, 4, 11}));
+    EXPECT_EQ(goalsFor({collectRule({170, 150}, CollectRule::Random)}).size(), 3u);
+    EXPECT_EQ(goalsFor({collectRule({250}, CollectRule::All), collectRule({250}, CollectRule::First)}), (std::vector<int>{0, 1}))
         << "an item chosen twice is moved once";
-    EXPECT_TRUE(goalsFor({rule({999}, CollectRule::All)}).empty());
+    EXPECT_TRUE(goalsFor({collectRule({999}, CollectRule::All)}).empty());
     std::set<std::vector<int>> draws;
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        const std::vector<int> goals = goalsFor({rule({150, 160, 170}, CollectRule::Random, 2)}, seed);
+        const std::vector<int> goals = goalsFor({collectRule({150, 160, 170}, CollectRule::Random, 2)}, seed);
         ASSERT_EQ(goals.size(), 2u);
         for (int index : goals) {
             EXPECT_TRUE(index == 2 || index == 3 || index == 4 || index == 11) << index;

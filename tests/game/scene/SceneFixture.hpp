@@ -3,12 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/config/Config.hpp"
 #include "engine/config/ContentPath.hpp"
 #include "game/scene/ItemRegistry.hpp"
 #include "game/scene/ItemRendererFactory.hpp"
 #include "game/scene/SceneIndex.hpp"
+#include "game/scene/SceneMechanics.hpp"
+
+// A goal rule over these kinds.
+inline CollectRule collectRule(std::vector<int> typeIds, int pick, int count = -1) {
+    CollectRule rule;
+    rule.name = "r";
+    rule.typeIds = std::move(typeIds);
+    rule.pick = pick;
+    rule.count = count;
+    return rule;
+}
 
 // The hidden-object fixture content: scene 101 (and 102) with its rules and
 // mechanics files, read through a fresh index, registry and renderer factory.
