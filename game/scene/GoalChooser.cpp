@@ -36,8 +36,9 @@ std::vector<Item*> GoalChooser::candidatesFor(const CollectRule& rule, const std
         }
     }
     // A count of -1 compares as the largest unsigned number: no limit.
-    if (rule.pick != CollectRule::All && static_cast<std::size_t>(static_cast<unsigned>(rule.count)) < candidates.size()) {
-        candidates.resize(static_cast<unsigned>(rule.count));
+    const auto limit = static_cast<std::size_t>(static_cast<unsigned>(rule.count));
+    if (rule.pick != CollectRule::All && limit < candidates.size()) {
+        candidates.resize(limit);
     }
     return candidates;
 }
@@ -52,7 +53,8 @@ void GoalChooser::fill(const MechanicsStep& step) {
     for (Item* chosen : selection) {
         const int typeId = chosen->description().typeId;
         for (Item* item : pool) {
-            const bool goes = item == chosen || (collections_ && isCollection(typeId) && item->description().typeId == typeId);
+            const bool goes =
+                item == chosen || (collections_ && isCollection(typeId) && item->description().typeId == typeId);
             // An item chosen twice (or a set met again) has already moved.
             if (goes && registry_.groupOf(item) == ItemRegistry::Candidates) {
                 registry_.move(item, ItemRegistry::Goals);

@@ -151,7 +151,8 @@ void HOScene::showPickup(const Point& centre) {
     // A burst that has played out is shown again: every change of the widget
     // list makes the widgets ignore the pointer until the next frame, and a
     // click then must not be lost.
-    auto spent = std::find_if(pickups_.begin(), pickups_.end(), [](const AnimationWidget* b) { return b->isFinished(); });
+    auto spent =
+        std::find_if(pickups_.begin(), pickups_.end(), [](const AnimationWidget* b) { return b->isFinished(); });
     AnimationWidget* burst = spent != pickups_.end() ? *spent : nullptr;
     if (!burst) {
         AnimationWidget::Sheet sheet;

@@ -41,7 +41,8 @@ TestScene* TestScene::forLocation(int sceneId, std::uint32_t seed) {
     if (index.entries().empty()) {
         index.load(ContentPath::resolve(IndexFile));
     }
-    auto* scene = new TestScene(sceneId, ConfigPath, RendererRules, SceneMechanics::locationFileName(sceneId), GroupRules);
+    auto* scene =
+        new TestScene(sceneId, ConfigPath, RendererRules, SceneMechanics::locationFileName(sceneId), GroupRules);
     scene->choices_ = std::make_unique<SeededRandom>(seed);
     scene->setRandomSource(scene->choices_.get());
     return scene;
@@ -59,12 +60,12 @@ void TestScene::createControls() {
         return resources.sharedTexture(name, std::string("content/images/scenegui/") + file, textureFactory());
     };
     // The hint button sits in the round socket at the left end of the goal panel.
-    hintButton_ = new HintButton(this,
-                                 TarvikButtonStyle::standard(picture("SCENEGUI_BTN_HINT_N", "BtnHintN.png"),
-                                                             picture("SCENEGUI_BTN_HINT_O", "BtnHintO.png"), nullptr, "",
-                                                             nullptr, picture("SCENEGUI_HINT_EMPTY", "HintEmpty.png")),
-                                 picture("SCENEGUI_HINT_FULL", "HintFull.png"), parameters_);
-    hintButton_->setGeometry(HintSocketX - HintButtonSize / 2, config().getHeight() - PanelHeight + HintSocketY - HintButtonSize / 2,
+    const TarvikButtonStyle hintStyle = TarvikButtonStyle::standard(
+        picture("SCENEGUI_BTN_HINT_N", "BtnHintN.png"), picture("SCENEGUI_BTN_HINT_O", "BtnHintO.png"), nullptr, "",
+        nullptr, picture("SCENEGUI_HINT_EMPTY", "HintEmpty.png"));
+    hintButton_ = new HintButton(this, hintStyle, picture("SCENEGUI_HINT_FULL", "HintFull.png"), parameters_);
+    const int panelTop = config().getHeight() - PanelHeight;
+    hintButton_->setGeometry(HintSocketX - HintButtonSize / 2, panelTop + HintSocketY - HintButtonSize / 2,
                              HintButtonSize, HintButtonSize);
     addWidget(hintButton_);
     mainMenuButton_ = new TarvikButton(

@@ -132,7 +132,8 @@ bool GoalBot::play(int frameLimit) {
 }
 
 void GoalBot::reportHidden() const {
-    std::cout << "goalscript: stuck in step " << scene_.getCurrentStep() + 1 << " of " << scene_.getMechanics().size() << "\n";
+    std::cout << "goalscript: stuck in step " << scene_.getCurrentStep() + 1 << " of "
+              << scene_.getMechanics().size() << "\n";
     for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, scene_.getSceneId())) {
         if (!clicked_.count(goal) && goal->getRenderer()) {
             const IntRect& bounds = goal->getRenderer()->getBounds();

@@ -272,7 +272,8 @@ TEST_F(HOSceneTest, FillGoalsPicks) {
     EXPECT_EQ(goalsFor({collectRule({150, 160, 170}, CollectRule::First)}), (std::vector<int>{2, 3, 4, 11}));
     EXPECT_EQ(goalsFor({collectRule({150, 160, 170}, CollectRule::All, 1)}), (std::vector<int>{2, 3, 4, 11}));
     EXPECT_EQ(goalsFor({collectRule({170, 150}, CollectRule::Random)}).size(), 3u);
-    EXPECT_EQ(goalsFor({collectRule({250}, CollectRule::All), collectRule({250}, CollectRule::First)}), (std::vector<int>{0, 1}))
+    EXPECT_EQ(goalsFor({collectRule({250}, CollectRule::All), collectRule({250}, CollectRule::First)}),
+              (std::vector<int>{0, 1}))
         << "an item chosen twice is moved once";
     EXPECT_TRUE(goalsFor({collectRule({999}, CollectRule::All)}).empty());
     std::set<std::vector<int>> draws;
