@@ -72,6 +72,42 @@ TEST(ScenePlay, GeneratedScriptsRepeatWithTheSeed) {
     EXPECT_NE(readFile(dir + "a.txt"), readFile(dir + "c.txt")) << "another seed, other goals";
 }
 
+TEST(ScenePlay, APlayedSceneRepeatsAndItsRecordingReplaysItExactly) {
+    const std::string dir = scratchFolder("scenereplay");
+    ASSERT_EQ(generate(CHRONA_CONTENT_DIR, 100, 11, dir + "all.txt").exitCode, 0);
+    // The first twelve finds (into the silhouette step), a hint, and frames
+    // full of flights, bursts, trails and sparkles.
+    std::stringstream all(readFile(dir + "all.txt"));
+    std::ofstream part(dir + "part.txt");
+    std::string line;
+    int clicks = 0;
+    int frames = 0;
+    while (clicks < 12 && std::getline(all, line)) {
+        part << line << "\n";
+        clicks += line.rfind("click ", 0) == 0 ? 1 : 0;
+        frames += line.rfind("wait ", 0) == 0 ? std::stoi(line.substr(5)) : 0;
+    }
+    part << "wait 20\ntap h\nwait 25\n";
+    part.close();
+    frames += 45;
+
+    const std::string common = ProcessRun::chrona() + " --save-dir " + dir + "save --windowed --scene 100 --seed 11";
+    const std::string last = " --screenshot " + std::to_string(frames) + ":" + dir;
+    const ProcessRun first =
+        ProcessRun::run(common + " --script " + dir + "part.txt --record " + dir + "recorded.txt" + last + "first.png");
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    EXPECT_EQ(misses(first.output), "");
+    const ProcessRun again = ProcessRun::run(common + " --script " + dir + "part.txt" + last + "again.png");
+    ASSERT_EQ(again.exitCode, 0) << again.output;
+    const ProcessRun replay = ProcessRun::run(common + " --script " + dir + "recorded.txt" + last + "replayed.png");
+    ASSERT_EQ(replay.exitCode, 0) << replay.output;
+
+    const std::string shot = readFile(dir + "first.png");
+    ASSERT_FALSE(shot.empty());
+    EXPECT_TRUE(shot == readFile(dir + "again.png")) << "the same script gives the same frame";
+    EXPECT_TRUE(shot == readFile(dir + "replayed.png")) << "the recording gives the same frame";
+}
+
 TEST(ScenePlay, EveryGoalOfTheFixtureSceneIsFoundAtAVisiblePixel) {
     // Two keys, a set of two coins and a lamp; then a cup half under a mug
     // and a gem seen through the hole of a frame.
