@@ -162,12 +162,7 @@ void AnimationPlayer::parse(const std::string& path, Animation2D& animation) con
 void AnimationPlayer::resolveTextures(Animation2D& animation, const std::string& folder) {
     for (const auto& element : animation.getElements()) {
         const std::string fullPath = folder + element->getFile();
-        Texture* texture = resources_->getTexture(fullPath);
-        if (texture == nullptr) {
-            texture = textures_->load(fullPath, nullptr, Texture::KeepNothing);
-            resources_->addTexture(fullPath, texture);
-        }
-        element->setTexture(texture);
+        element->setTexture(resources_->sharedTexture(fullPath, fullPath, *textures_, Texture::KeepNothing));
     }
 }
 

@@ -35,23 +35,11 @@ const int kOutlineOffsets[9][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {
 }  // namespace
 
 void GLGraphics::init(int width, int height, int depth) {
-    glEnable(GL_TEXTURE_2D);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glViewport(0, 0, width, height);
     glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0.0, width, height, 0.0, -depth, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glEnable(GL_BLEND);
-    glEnable(GL_TEXTURE_2D);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_ALPHA_TEST);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_STENCIL_TEST);
-    glDisable(GL_SCISSOR_TEST);
-    glDisable(GL_COLOR_MATERIAL);
-    glLoadIdentity();
+    setup2D(width, height, depth);
 }
 
 void GLGraphics::loadIdentity() {

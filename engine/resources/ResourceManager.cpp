@@ -76,10 +76,11 @@ void ResourceManager::addTexture(const std::string& name, Texture* texture) {
     slot = texture;
 }
 
-Texture* ResourceManager::sharedTexture(const std::string& name, const std::string& path, TextureFactory& factory) {
+Texture* ResourceManager::sharedTexture(const std::string& name, const std::string& path, TextureFactory& factory,
+                                        int keepMode) {
     Texture* texture = getTexture(name);
     if (!texture) {
-        texture = factory.load(path, nullptr, Texture::KeepNothing);
+        texture = factory.load(path, nullptr, keepMode);
         addTexture(name, texture);
     }
     return texture;

@@ -32,8 +32,8 @@ public:
     void addTexture(const std::string& name, Texture* texture);
     Texture* getTexture(const std::string& name) const;
     // The texture registered under name; the first call loads it from path
-    // with the factory (keeping no image) and registers it.
-    Texture* sharedTexture(const std::string& name, const std::string& path, TextureFactory& factory);
+    // with the factory (with that keep mode) and registers it.
+    Texture* sharedTexture(const std::string& name, const std::string& path, TextureFactory& factory, int keepMode);
     // Takes the texture out without deleting it: the caller owns it now. The
     // last texture of the list moves into the freed position.
     void removeTexture(const std::string& name);

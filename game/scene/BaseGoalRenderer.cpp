@@ -17,12 +17,8 @@ int BaseGoalRenderer::parameter(const std::string& key, int fallback) const {
 }
 
 void BaseGoalRenderer::initialise() {
-    ResourceManager* resources = owner_->getResourceManager();
-    background_ = resources->getTexture(BackgroundName);
-    if (!background_) {
-        background_ = owner_->textureFactory().load(BackgroundImage, nullptr, Texture::KeepAlphaMap);
-        resources->addTexture(BackgroundName, background_);
-    }
+    background_ = owner_->getResourceManager()->sharedTexture(BackgroundName, BackgroundImage, owner_->textureFactory(),
+                                                              Texture::KeepAlphaMap);
     const int w = background_->getWidth();
     const int h = background_->getHeight();
     setGeometry(config().getWidth() - w, config().getHeight() - h, w, h);

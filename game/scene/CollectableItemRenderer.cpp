@@ -32,8 +32,10 @@ CollectableItemRenderer::~CollectableItemRenderer() = default;
 
 void CollectableItemRenderer::loadResources(ResourceManager* resources) {
     TexItemRenderer::loadResources(resources);
-    hintParticle_ = resources->sharedTexture("SCENEGUI_HINT_PARTICLE", HintParticleImage, owner_->textureFactory());
-    trail_ = resources->sharedTexture("SCENEGUI_ITEM_TRAIL", TrailImage, owner_->textureFactory());
+    TextureFactory& factory = owner_->textureFactory();
+    hintParticle_ =
+        resources->sharedTexture("SCENEGUI_HINT_PARTICLE", HintParticleImage, factory, Texture::KeepNothing);
+    trail_ = resources->sharedTexture("SCENEGUI_ITEM_TRAIL", TrailImage, factory, Texture::KeepNothing);
 }
 
 void CollectableItemRenderer::draw(Graphics* graphics) {

@@ -9,6 +9,7 @@
 #include "engine/config/Config.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
+#include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/transitions/EmptyTransition.hpp"
 #include "engine/transitions/FadeInTransition.hpp"
@@ -156,8 +157,8 @@ void HOScene::showPickup(const Point& centre) {
     AnimationWidget* burst = spent != pickups_.end() ? *spent : nullptr;
     if (!burst) {
         AnimationWidget::Sheet sheet;
-        sheet.texture =
-            getResourceManager()->sharedTexture("SCENEGUI_ITEM_HIT_ANIM_FRAMES", PickupImage, textureFactory());
+        sheet.texture = getResourceManager()->sharedTexture("SCENEGUI_ITEM_HIT_ANIM_FRAMES", PickupImage,
+                                                            textureFactory(), Texture::KeepNothing);
         sheet.columns = 4;
         sheet.rows = 4;
         sheet.frames = 16;
@@ -389,7 +390,9 @@ Point HOScene::collectTarget(Item* item) {
 }
 
 void HOScene::setGoalRenderer(ItemGoalRenderer* renderer) {
+    int depth = 0;
     if (goalRenderer_) {
+        depth = goalRenderer_->getZ();
         // The old panel may be in the middle of its own callback.
         safeRemoveWidget(goalRenderer_);
     }
@@ -401,6 +404,13 @@ void HOScene::setGoalRenderer(ItemGoalRenderer* renderer) {
     renderer->initialise();
     renderer->fill(registry());
     renderer->layout(nullptr);
+    // A panel of a later step takes its predecessor's place among the
+    // widgets, under the controls the scene added after the first one.
+    if (depth > 0) {
+        WidgetBounds bounds = renderer->getBounds();
+        bounds.z = depth;
+        renderer->setBounds(bounds);
+    }
     addWidget(renderer);
     onGoalRendererInstalled();
 }

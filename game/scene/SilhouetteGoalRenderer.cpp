@@ -39,11 +39,7 @@ void SilhouetteGoalRenderer::loadSilhouettes() {
         const ItemDescription& d = entry.item->description();
         const std::string path = d.directory + prefix + d.image;
         auto* pictureRenderer = dynamic_cast<TexItemRenderer*>(entry.item->getRenderer());
-        Texture* texture = resources->getTexture(path);
-        if (!texture) {
-            texture = owner_->textureFactory().load(path, nullptr, Texture::KeepNothing);
-            resources->addTexture(path, texture);
-        }
+        Texture* texture = resources->sharedTexture(path, path, owner_->textureFactory(), Texture::KeepNothing);
         // Without a drawn silhouette the filtered picture stands in.
         if (texture->getWidth() == 0 && pictureRenderer) {
             texture = pictureRenderer->getVariant(TexItemRenderer::Silhouette);

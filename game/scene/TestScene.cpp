@@ -9,10 +9,10 @@
 #include "engine/audio/SfxContainer.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/config/ContentPath.hpp"
+#include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/text/AngelFont.hpp"
 #include "engine/widgets/TarvikButtonStyle.hpp"
-#include "engine/widgets/WidgetManager.hpp"
 #include "game/app/MyApp.hpp"
 #include "game/menus/TitleScreen.hpp"
 #include "game/scene/CountStackGoalRenderer.hpp"
@@ -57,7 +57,8 @@ void TestScene::onInitialise() {
 void TestScene::createControls() {
     ResourceManager& resources = *getResourceManager();
     auto picture = [&](const char* name, const char* file) {
-        return resources.sharedTexture(name, std::string("content/images/scenegui/") + file, textureFactory());
+        return resources.sharedTexture(name, std::string("content/images/scenegui/") + file, textureFactory(),
+                                       Texture::KeepNothing);
     };
     // The hint button sits in the round socket at the left end of the goal panel.
     const TarvikButtonStyle hintStyle = TarvikButtonStyle::standard(
@@ -137,14 +138,6 @@ void TestScene::setupGoalRenderer(const MechanicsStep& step) {
 
 void TestScene::fillGoals(const MechanicsStep& step) {
     GoalChooser(registry(), getSceneId(), random(), true).fill(step);
-}
-
-void TestScene::onGoalRendererInstalled() {
-    for (Widget* button : {static_cast<Widget*>(hintButton_), static_cast<Widget*>(mainMenuButton_)}) {
-        if (button) {
-            getWidgetManager()->bringToFront(button);
-        }
-    }
 }
 
 void TestScene::onAllStepsDone() {

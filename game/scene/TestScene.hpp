@@ -62,8 +62,6 @@ protected:
     void onKey(const KeyEvent& event) override;
     void onDrawOverlay(Graphics* graphics) override;
     void setupGoalRenderer(const MechanicsStep& step) override;
-    // A new panel goes on top of the widgets: the buttons come back above it.
-    void onGoalRendererInstalled() override;
     // Says where the press was, for authors trying their scene out.
     void onItemMissed() override;
     void onAllStepsDone() override;

@@ -9,6 +9,7 @@
 #include "game/scene/ItemRegistry.hpp"
 #include "game/scene/ItemRenderer.hpp"
 #include "support/TestApp.hpp"
+#include "support/MouseEvents.hpp"
 
 namespace {
 
@@ -19,15 +20,6 @@ const int kSettle = 4;
 const int kGap = 3;
 // Pixels around the chosen point that must find the goal as well.
 const int kFirm = 2;
-
-MouseEvent mouse(int kind, const Point& at, int buttons) {
-    MouseEvent event;
-    event.kind = kind;
-    event.x = static_cast<int>(at.x);
-    event.y = static_cast<int>(at.y);
-    event.buttons = buttons;
-    return event;
-}
 
 }  // namespace
 
@@ -45,9 +37,7 @@ void GoalBot::click(const Point& at) {
     const int x = static_cast<int>(at.x);
     const int y = static_cast<int>(at.y);
     script_ << "move " << x << " " << y << "\n" << "click " << x << " " << y << "\n";
-    app_.deliverMouse(mouse(MouseEvent::Move, at, 0));
-    app_.deliverMouse(mouse(MouseEvent::Press, at, MouseEvent::Left));
-    app_.deliverMouse(mouse(MouseEvent::Release, at, MouseEvent::Left));
+    clickAt([this](const MouseEvent& event) { app_.deliverMouse(event); }, x, y);
     ++clicks_;
 }
 

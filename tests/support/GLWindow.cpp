@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "engine/render/ImageGraphics.hpp"
 #include "engine/render/ScreenCapture.hpp"
 
 GLWindow& GLWindow::get() {
@@ -42,4 +43,20 @@ void GLWindow::beginFrame() {
 std::unique_ptr<SDLSurfaceImage> GLWindow::readFrame() const {
     glFinish();
     return std::make_unique<SDLSurfaceImage>(readScreen(Width, Height));
+}
+
+std::unique_ptr<SDLSurfaceImage> GLWindow::photograph(int width, int height,
+                                                     const std::function<void(Graphics&)>& draw) {
+    auto shot = std::make_unique<SDLSurfaceImage>(width, height);
+    const Rect whole(0, 0, static_cast<float>(Width), static_cast<float>(Height));
+    for (int ty = 0; ty < height; ty += Height) {
+        for (int tx = 0; tx < width; tx += Width) {
+            beginFrame();
+            graphics_.translate(static_cast<float>(-tx), static_cast<float>(-ty));
+            draw(graphics_);
+            const std::unique_ptr<SDLSurfaceImage> tile = readFrame();
+            shot->graphics()->drawImage(tx, ty, tile.get(), whole, false);
+        }
+    }
+    return shot;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "engine/render/GLGraphics.hpp"
@@ -23,6 +24,9 @@ public:
     void beginFrame();
     // What has been drawn since beginFrame, top row first.
     std::unique_ptr<SDLSurfaceImage> readFrame() const;
+    // A picture larger than the window: draw paints the whole picture, which
+    // is drawn in window-sized tiles and stitched together.
+    std::unique_ptr<SDLSurfaceImage> photograph(int width, int height, const std::function<void(Graphics&)>& draw);
 
     GLGraphics& graphics() { return graphics_; }
 

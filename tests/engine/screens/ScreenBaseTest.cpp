@@ -11,6 +11,7 @@
 #include "support/FakeTexture.hpp"
 #include "support/RecordingWidget.hpp"
 #include "support/TestApp.hpp"
+#include "support/MouseEvents.hpp"
 
 namespace {
 
@@ -81,15 +82,6 @@ private:
     bool* deleted_;
 };
 
-MouseEvent press(int x, int y) {
-    MouseEvent event;
-    event.kind = MouseEvent::Press;
-    event.x = x;
-    event.y = y;
-    event.buttons = MouseEvent::Left;
-    return event;
-}
-
 MouseListeningWidget* catchAllOf(const ScreenBase& screen) {
     for (Widget* widget : screen.getWidgets()) {
         if (auto* catchAll = dynamic_cast<MouseListeningWidget*>(widget)) {
@@ -157,7 +149,7 @@ TEST_F(ScreenBaseTest, EmptyTransitionsShowAtOnceAndLeaveOnTheNextUpdate) {
     screen->startLeave(42, true);
     EXPECT_EQ(ScreenBase::Leaving, screen->getPhase());
     EXPECT_FALSE(screen->getWidgetManager()->isInputEnabled());
-    app.deliverMouse(press(10, 10));
+    app.deliverMouse(leftPress(10, 10));
     EXPECT_TRUE(take().empty());
     app.updateStates(16);
     EXPECT_EQ((Log{"onUpdate 16", "onLeft 42"}), take());
@@ -221,9 +213,9 @@ TEST_F(ScreenBaseTest, CatchAllWidgetLiesAboveWidgetsFromBuildAndBelowThoseFromO
 
     app.updateStates(0);
     take();
-    app.deliverMouse(press(10, 10));
+    app.deliverMouse(leftPress(10, 10));
     EXPECT_EQ((Log{"pressed 10,10"}), take());
-    app.deliverMouse(press(510, 10));
+    app.deliverMouse(leftPress(510, 10));
     EXPECT_EQ((Log{"late:press", "late:focus"}), take());
 
     app.setScreenSize(1280, 1024);
@@ -247,18 +239,18 @@ TEST_F(ScreenBaseTest, SafeRemovalDeletesTheWidgetOnlyAtTheNextUpdate) {
     const std::size_t widgets = screen->getWidgets().size();
     take();
 
-    app.deliverMouse(press(10, 10));
+    app.deliverMouse(leftPress(10, 10));
     EXPECT_EQ((Log{"button:press", "button:detached"}), take());
     EXPECT_FALSE(deleted);
     EXPECT_FALSE(screen->getWidgetManager()->contains(button));
     EXPECT_EQ(widgets, screen->getWidgets().size());
-    app.deliverMouse(press(10, 10));
+    app.deliverMouse(leftPress(10, 10));
     EXPECT_TRUE(take().empty());
 
     app.updateStates(16);
     EXPECT_TRUE(deleted);
     EXPECT_EQ(widgets - 1, screen->getWidgets().size());
-    app.deliverMouse(press(10, 10));
+    app.deliverMouse(leftPress(10, 10));
     EXPECT_EQ((Log{"onUpdate 16", "pressed 10,10"}), take());
 }
 
@@ -274,7 +266,7 @@ TEST_F(ScreenBaseTest, PausedScreenIsDrawnButGetsNoInputOrUpdate) {
 
     app.updateStates(16);
     app.updateStates(0);
-    app.deliverMouse(press(10, 10));
+    app.deliverMouse(leftPress(10, 10));
     EXPECT_TRUE(take().empty());
     EXPECT_EQ((Log{"onUpdate 16", "onUpdate 0", "pressed 10,10"}), upperLog);
 
@@ -288,7 +280,7 @@ TEST_F(ScreenBaseTest, PausedScreenIsDrawnButGetsNoInputOrUpdate) {
     app.popState();
     EXPECT_TRUE(lower->isEnabled());
     app.updateStates(3);
-    app.deliverMouse(press(10, 10));
+    app.deliverMouse(leftPress(10, 10));
     EXPECT_EQ((Log{"onUpdate 3", "pressed 10,10"}), take());
 }
 
@@ -327,7 +319,7 @@ TEST_F(ScreenBaseTest, LayersAreDrawnInOrderShiftedByTheLetterboxOffset) {
     // Mouse coordinates reach the screen's widgets without the offset.
     app.updateStates(0);
     take();
-    app.deliverMouse(press(100, 5));
+    app.deliverMouse(leftPress(100, 5));
     EXPECT_EQ((Log{"pressed 36,5"}), take());
 }
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "engine/widgets/ButtonTooltip.hpp"
-#include "engine/widgets/ImageWidget.hpp"
 #include "engine/widgets/SimpleButtonListener.hpp"
 #include "engine/widgets/SimpleImageButton.hpp"
 #include "engine/widgets/SimpleTextButton.hpp"
@@ -32,18 +31,8 @@ struct CodeLog : TarvikButtonListener, SimpleButtonListener {
     Codes codes;
 };
 
-class ButtonTest : public ControlTest {
+class ButtonTest : public PlacedControlTest {
 protected:
-    ButtonTest() {
-        background.setGeometry(0, 0, 1024, 768);
-        manager->add(&background);
-    }
-    // Adds the widget above the background and lets the list settle.
-    void place(Widget& widget, int x, int y) {
-        widget.setPosition(x, y);
-        manager->add(&widget);
-        frame(0);
-    }
     std::vector<const Texture*> drawnImages() const {
         std::vector<const Texture*> out;
         for (const auto& call : app.graphics.callsOf("drawImage")) {
@@ -52,7 +41,6 @@ protected:
         return out;
     }
 
-    ImageWidget background;
     CodeLog log;
     FakeTexture normal{200, 50, 256, 64};
     FakeTexture over{200, 50, 256, 64};

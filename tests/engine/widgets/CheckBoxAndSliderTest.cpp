@@ -8,7 +8,6 @@
 #include "engine/widgets/CustomCheckBox.hpp"
 #include "engine/widgets/CustomSliderListener.hpp"
 #include "engine/widgets/CustomSliderWidget.hpp"
-#include "engine/widgets/ImageWidget.hpp"
 #include "tests/engine/widgets/ControlTestKit.hpp"
 
 namespace {
@@ -22,24 +21,14 @@ struct ChangeLog : CheckBoxListener, CustomSliderListener {
     std::vector<std::pair<int, float>> values;
 };
 
-class CheckBoxAndSliderTest : public ControlTest {
+class CheckBoxAndSliderTest : public PlacedControlTest {
 protected:
-    CheckBoxAndSliderTest() {
-        background.setGeometry(0, 0, 1024, 768);
-        manager->add(&background);
-    }
-    void place(Widget& widget, int x, int y) {
-        widget.setPosition(x, y);
-        manager->add(&widget);
-        frame(0);
-    }
     std::vector<RecordingGraphics::Call> drawnImages(Widget& widget) {
         app.graphics.calls.clear();
         widget.draw(&app.graphics, &screen);
         return app.graphics.callsOf("drawImage");
     }
 
-    ImageWidget background;
     ChangeLog log;
 };
 

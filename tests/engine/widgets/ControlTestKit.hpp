@@ -14,9 +14,11 @@
 #include "engine/render/MinimalSurfaceImage.hpp"
 #include "engine/screens/ScreenBase.hpp"
 #include "engine/text/Font.hpp"
+#include "engine/widgets/ImageWidget.hpp"
 #include "engine/widgets/InterfaceSound.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "support/FakeTexture.hpp"
+#include "support/MouseEvents.hpp"
 #include "support/TestApp.hpp"
 
 // What the control tests share: a real widget manager on an idle screen, mouse
@@ -104,21 +106,13 @@ protected:
     }
     ~ControlTest() override { InterfaceSound::route(nullptr); }
 
-    static MouseEvent mouse(int kind, int x, int y, int buttons) {
-        MouseEvent event;
-        event.kind = kind;
-        event.x = x;
-        event.y = y;
-        event.buttons = buttons;
-        return event;
-    }
     void press(int x, int y, int buttons = MouseEvent::Left) {
-        manager->onMouseEvent(mouse(MouseEvent::Press, x, y, buttons));
+        manager->onMouseEvent(mouseEvent(MouseEvent::Press, x, y, buttons));
     }
     void release(int x, int y, int buttons = MouseEvent::Left) {
-        manager->onMouseEvent(mouse(MouseEvent::Release, x, y, buttons));
+        manager->onMouseEvent(mouseEvent(MouseEvent::Release, x, y, buttons));
     }
-    void move(int x, int y, int buttons = 0) { manager->onMouseEvent(mouse(MouseEvent::Move, x, y, buttons)); }
+    void move(int x, int y, int buttons = 0) { manager->onMouseEvent(mouseEvent(MouseEvent::Move, x, y, buttons)); }
     void key(int code, char character = 0) {
         KeyEvent event;
         event.key = code;
@@ -147,5 +141,22 @@ protected:
 };
 
 using Sounds = std::vector<std::string>;
+
+// Controls on a full-screen picture, as on a real screen.
+class PlacedControlTest : public ControlTest {
+protected:
+    PlacedControlTest() {
+        background.setGeometry(0, 0, 1024, 768);
+        manager->add(&background);
+    }
+    // Adds the widget above the background and lets the list settle.
+    void place(Widget& widget, int x, int y) {
+        widget.setPosition(x, y);
+        manager->add(&widget);
+        frame(0);
+    }
+
+    ImageWidget background;
+};
 
 }  // namespace controls

@@ -49,13 +49,13 @@ TEST_F(ImageWidgetsTest, ImagesTakeTheirPictureSizeAndPiecesHearOnlyTheirOwnDrag
     EXPECT_EQ(&piece, manager->widgetAt(205, 205));
     piece.setWholeRectangleHit(false);
 
-    manager->onMouseEvent(mouse(MouseEvent::Move, 250, 250, 0));
-    manager->onMouseEvent(mouse(MouseEvent::Move, 255, 250, 0));
-    manager->onMouseEvent(mouse(MouseEvent::Press, 255, 250, MouseEvent::Left));
+    manager->onMouseEvent(mouseEvent(MouseEvent::Move, 250, 250, 0));
+    manager->onMouseEvent(mouseEvent(MouseEvent::Move, 255, 250, 0));
+    manager->onMouseEvent(mouseEvent(MouseEvent::Press, 255, 250, MouseEvent::Left));
     EXPECT_TRUE(piece.isHeld());
-    manager->onMouseEvent(mouse(MouseEvent::Move, 400, 250, MouseEvent::Left));
-    manager->onMouseEvent(mouse(MouseEvent::Release, 400, 250, MouseEvent::Left));
-    manager->onMouseEvent(mouse(MouseEvent::Move, 260, 250, 0));
+    manager->onMouseEvent(mouseEvent(MouseEvent::Move, 400, 250, MouseEvent::Left));
+    manager->onMouseEvent(mouseEvent(MouseEvent::Release, 400, 250, MouseEvent::Left));
+    manager->onMouseEvent(mouseEvent(MouseEvent::Move, 260, 250, 0));
     EXPECT_EQ((std::vector<std::string>{"press 255", "drag 400", "release 400"}), piece.log);
     EXPECT_FALSE(piece.isHeld());
 }

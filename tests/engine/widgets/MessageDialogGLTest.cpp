@@ -42,21 +42,10 @@ int brightness(const Color& c) {
 // Draws the screen (the title picture under its widgets) in window-sized
 // tiles and stitches them into one 1024 x 768 picture.
 std::unique_ptr<SDLSurfaceImage> photograph(Texture* backdrop, TitleScreen& screen) {
-    GLWindow& window = GLWindow::get();
-    auto shot = std::make_unique<SDLSurfaceImage>(1024, 768);
-    const Rect whole(0, 0, static_cast<float>(GLWindow::Width), static_cast<float>(GLWindow::Height));
-    for (int ty = 0; ty < 768; ty += GLWindow::Height) {
-        for (int tx = 0; tx < 1024; tx += GLWindow::Width) {
-            window.beginFrame();
-            Graphics& g = window.graphics();
-            g.translate(static_cast<float>(-tx), static_cast<float>(-ty));
-            g.drawImage(0, 0, backdrop, Color::white());
-            screen.getWidgetManager()->draw(&g, &screen);
-            const std::unique_ptr<SDLSurfaceImage> tile = window.readFrame();
-            shot->graphics()->drawImage(tx, ty, tile.get(), whole, false);
-        }
-    }
-    return shot;
+    return GLWindow::get().photograph(1024, 768, [&](Graphics& g) {
+        g.drawImage(0, 0, backdrop, Color::white());
+        screen.getWidgetManager()->draw(&g, &screen);
+    });
 }
 
 void save(const SDLSurfaceImage& shot, const std::string& name) {

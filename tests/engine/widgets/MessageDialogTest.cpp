@@ -21,6 +21,7 @@
 #include "support/RecordingWidget.hpp"
 #include "support/ScratchFolder.hpp"
 #include "tests/engine/widgets/ControlTestKit.hpp"
+#include "support/MouseEvents.hpp"
 
 namespace {
 
@@ -84,18 +85,10 @@ protected:
         }
     }
     void mouse(int kind, int x, int y, int buttons = 0) {
-        MouseEvent event;
-        event.kind = kind;
-        event.x = x;
-        event.y = y;
-        event.buttons = buttons;
-        screen.getWidgetManager()->onMouseEvent(event);
+        screen.getWidgetManager()->onMouseEvent(mouseEvent(kind, x, y, buttons));
     }
-    // Moves onto the point, presses and releases there.
     void click(int x, int y) {
-        mouse(MouseEvent::Move, x, y);
-        mouse(MouseEvent::Press, x, y, MouseEvent::Left);
-        mouse(MouseEvent::Release, x, y, MouseEvent::Left);
+        clickAt([this](const MouseEvent& event) { screen.getWidgetManager()->onMouseEvent(event); }, x, y);
     }
     void key(int code) {
         KeyEvent event;

@@ -118,20 +118,7 @@ int meanBrightness(const SDLSurfaceImage& shot, int x, int y, int w, int h) {
 
 // Draws the showcase in window-sized tiles and stitches them into one screen.
 std::unique_ptr<SDLSurfaceImage> photograph(Showcase& showcase) {
-    GLWindow& window = GLWindow::get();
-    auto shot = std::make_unique<SDLSurfaceImage>(1024, 768);
-    const Rect whole(0, 0, static_cast<float>(GLWindow::Width), static_cast<float>(GLWindow::Height));
-    for (int ty = 0; ty < 768; ty += GLWindow::Height) {
-        for (int tx = 0; tx < 1024; tx += GLWindow::Width) {
-            window.beginFrame();
-            Graphics& g = window.graphics();
-            g.translate(static_cast<float>(-tx), static_cast<float>(-ty));
-            showcase.draw(g);
-            const std::unique_ptr<SDLSurfaceImage> tile = window.readFrame();
-            shot->graphics()->drawImage(tx, ty, tile.get(), whole, false);
-        }
-    }
-    return shot;
+    return GLWindow::get().photograph(1024, 768, [&](Graphics& g) { showcase.draw(g); });
 }
 
 TEST(StandardControlsGL, EveryControlInEveryStateMakesOneInterface) {

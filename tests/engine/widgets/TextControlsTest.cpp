@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "engine/widgets/BlinkingVertCursor.hpp"
-#include "engine/widgets/ImageWidget.hpp"
 #include "engine/widgets/SimpleTextListListener.hpp"
 #include "engine/widgets/SimpleTextListWidget.hpp"
 #include "engine/widgets/TextInputListener.hpp"
@@ -26,21 +25,11 @@ struct TextLog : TextInputListener, SimpleTextListListener {
     std::vector<std::pair<int, int>> picks;
 };
 
-class TextControlsTest : public ControlTest {
+class TextControlsTest : public PlacedControlTest {
 protected:
-    TextControlsTest() {
-        background.setGeometry(0, 0, 1024, 768);
-        manager->add(&background);
-    }
-    void place(Widget& widget, int x, int y) {
-        widget.setPosition(x, y);
-        manager->add(&widget);
-        frame(0);
-    }
     // The x on screen of the gap before character index of a field at fieldX.
     static int gapX(int fieldX, int index) { return fieldX + TextInputWidget::PaddingX + index * FixedFont::Advance; }
 
-    ImageWidget background;
     TextLog log;
     FixedFont font;
 };

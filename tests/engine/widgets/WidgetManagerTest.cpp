@@ -7,6 +7,7 @@
 #include "engine/widgets/WidgetManager.hpp"
 #include "support/RecordingWidget.hpp"
 #include "support/TestApp.hpp"
+#include "support/MouseEvents.hpp"
 
 namespace {
 
@@ -20,15 +21,6 @@ protected:
     void build() override {}
     void onEnter() override {}
 };
-
-MouseEvent mouse(int kind, int x, int y, int buttons = 0) {
-    MouseEvent event;
-    event.kind = kind;
-    event.x = x;
-    event.y = y;
-    event.buttons = buttons;
-    return event;
-}
 
 class WidgetManagerTest : public ::testing::Test {
 protected:
@@ -48,9 +40,9 @@ protected:
         out.swap(log);
         return out;
     }
-    void press(int x, int y) { manager().onMouseEvent(mouse(MouseEvent::Press, x, y, MouseEvent::Left)); }
-    void release(int x, int y) { manager().onMouseEvent(mouse(MouseEvent::Release, x, y, MouseEvent::Left)); }
-    void move(int x, int y, int buttons = 0) { manager().onMouseEvent(mouse(MouseEvent::Move, x, y, buttons)); }
+    void press(int x, int y) { manager().onMouseEvent(mouseEvent(MouseEvent::Press, x, y, MouseEvent::Left)); }
+    void release(int x, int y) { manager().onMouseEvent(mouseEvent(MouseEvent::Release, x, y, MouseEvent::Left)); }
+    void move(int x, int y, int buttons = 0) { manager().onMouseEvent(mouseEvent(MouseEvent::Move, x, y, buttons)); }
 
     TestApp app;
     IdleScreen screen;
@@ -154,7 +146,7 @@ TEST_F(WidgetManagerTest, HoverFollowsThePointer) {
     // Wheel events reach no widget.
     move(50, 50);
     take();
-    manager().onMouseEvent(mouse(MouseEvent::WheelUp, 50, 50));
+    manager().onMouseEvent(mouseEvent(MouseEvent::WheelUp, 50, 50));
     EXPECT_TRUE(take().empty());
 }
 

@@ -17,17 +17,9 @@
 #include "ProbeScene.hpp"
 #include "SceneFixture.hpp"
 #include "support/TestApp.hpp"
+#include "support/MouseEvents.hpp"
 
 namespace {
-
-MouseEvent press(int x, int y) {
-    MouseEvent event;
-    event.kind = MouseEvent::Press;
-    event.buttons = MouseEvent::Left;
-    event.x = x;
-    event.y = y;
-    return event;
-}
 
 std::string nameAt(const HOScene& scene, int x, int y) {
     const Item* item = scene.itemAt(x, y);
@@ -128,12 +120,12 @@ TEST_F(HOSceneTest, CollectingEveryGoalEndsTheStepsOnce) {
     EXPECT_TRUE(item(0)->getRenderer()->isEnabled());
     EXPECT_FALSE(item(2)->getRenderer()->isEnabled()) << "a candidate that is no goal stays disabled";
 
-    scene->onMousePressed(press(510, 110));
+    scene->onMousePressed(leftPress(510, 110));
     EXPECT_EQ(scene->missed, 1) << "a press on a non-goal is a miss";
-    scene->onMousePressed(press(110, 110));
+    scene->onMousePressed(leftPress(110, 110));
     EXPECT_EQ(scene->collected, std::vector<Item*>{item(0)});
     EXPECT_EQ(scene->missed, 1);
-    scene->onMousePressed(press(110, 110));
+    scene->onMousePressed(leftPress(110, 110));
     EXPECT_EQ(scene->missed, 2) << "the flying key is disabled";
     EXPECT_EQ(ItemRegistry::instance().groupOf(item(0)), ItemRegistry::Goals) << "in flight";
     run(app, 4000);
@@ -142,7 +134,7 @@ TEST_F(HOSceneTest, CollectingEveryGoalEndsTheStepsOnce) {
     EXPECT_FLOAT_EQ(item(0)->description().y, 768.0f);
     EXPECT_EQ(scene->allStepsDone, 0);
 
-    scene->onMousePressed(press(310, 110));
+    scene->onMousePressed(leftPress(310, 110));
     run(app, 4000);
     EXPECT_EQ(scene->allStepsDone, 1);
     EXPECT_TRUE(goalNames().empty());
@@ -153,7 +145,7 @@ TEST_F(HOSceneTest, CollectingEveryGoalEndsTheStepsOnce) {
 
 TEST_F(HOSceneTest, CollectedItemShrinksToThePanelOnlyWhenLarger) {
     ProbeScene* scene = start(new ProbeScene("mech_keys.xml"));
-    scene->onMousePressed(press(110, 110));
+    scene->onMousePressed(leftPress(110, 110));
     auto* key = dynamic_cast<CollectableItemRenderer*>(item(0)->getRenderer());
     ASSERT_NE(key, nullptr);
     EXPECT_TRUE(key->isOnTop());
@@ -172,7 +164,7 @@ TEST_F(HOSceneTest, CollectedItemShrinksToThePanelOnlyWhenLarger) {
     run(app, 16 * 80 - 800 + 32);
     EXPECT_TRUE(burst->isFinished()) << "16 frames of 80 ms";
     const std::size_t widgets = scene->getWidgets().size();
-    scene->onMousePressed(press(310, 110));
+    scene->onMousePressed(leftPress(310, 110));
     ASSERT_EQ(scene->getPickups().size(), 1u) << "a played-out burst is shown again";
     EXPECT_TRUE(burst->isPlaying());
     EXPECT_EQ(burst->getX(), 320 - 64);
@@ -207,7 +199,7 @@ TEST_F(HOSceneTest, DisabledItemInFrontShieldsAGoalAndEmptyStepIsPassed) {
     EXPECT_EQ(scene->getCurrentStep(), 1) << "the step whose rules match nothing is advanced past";
     EXPECT_EQ(goalNames(), (std::vector<std::string>{"Ring", "Gem"})) << "in the order of the rules";
     EXPECT_TRUE(item(11)->getRenderer()->isEnabled());
-    scene->onMousePressed(press(310, 510));
+    scene->onMousePressed(leftPress(310, 510));
     EXPECT_EQ(scene->missed, 1);
     EXPECT_TRUE(scene->collected.empty()) << "the curtain shields the ring";
 }
@@ -218,13 +210,13 @@ TEST_F(HOSceneTest, RendererlessItemIsNeitherDrawnNorHit) {
     const std::string output = testing::internal::GetCapturedStdout();
     EXPECT_NE(output.find("\"Curtain\" has no renderer"), std::string::npos) << output;
     EXPECT_EQ(item(10)->getRenderer(), nullptr);
-    scene->onMousePressed(press(310, 510));
+    scene->onMousePressed(leftPress(310, 510));
     EXPECT_EQ(scene->collected, std::vector<Item*>{item(11)}) << "nothing shields the ring now";
 }
 
 TEST_F(HOSceneTest, PlainPictureIsTakenAtOnce) {
     ProbeScene* scene = start(new ProbeScene("mech_keys.xml", 0, "renderers.xml", true));
-    scene->onMousePressed(press(110, 110));
+    scene->onMousePressed(leftPress(110, 110));
     EXPECT_EQ(ItemRegistry::instance().groupOf(item(0)), ItemRegistry::Collected);
     EXPECT_FLOAT_EQ(item(0)->description().x, 1024.0f);
     EXPECT_EQ(nameAt(*scene, 110, 110), "Backdrop");
@@ -235,7 +227,7 @@ TEST_F(HOSceneTest, SecondVisitKeepsFoundItemsAndEarlierGoals) {
     ProbeScene* first = start(new ProbeScene("mech_two_steps.xml", 0, "renderers.xml", true));
     EXPECT_EQ(first->firstLoads, 1);
     EXPECT_EQ(goalNames(), (std::vector<std::string>{"Coin", "Coin"}));
-    first->onMousePressed(press(510, 110));
+    first->onMousePressed(leftPress(510, 110));
     app.leaveAllStates();
     EXPECT_EQ(item(3)->getRenderer(), nullptr) << "renderers go with their screen";
 
@@ -245,7 +237,7 @@ TEST_F(HOSceneTest, SecondVisitKeepsFoundItemsAndEarlierGoals) {
     EXPECT_EQ(goalNames(), std::vector<std::string>{"Coin"}) << "the earlier goal stays, no new choice";
     EXPECT_EQ(ItemRegistry::instance().groupOf(item(2)), ItemRegistry::Collected);
     EXPECT_EQ(nameAt(*second, 510, 110), "Backdrop");
-    second->onMousePressed(press(610, 110));
+    second->onMousePressed(leftPress(610, 110));
     EXPECT_EQ(second->getCurrentStep(), 1);
     EXPECT_EQ(goalNames(), (std::vector<std::string>{"Key", "Key"}));
     EXPECT_EQ(second->panelsInstalled, 2);

@@ -9,6 +9,7 @@
 #include "game/scene/HintButton.hpp"
 #include "game/scene/SkipButton.hpp"
 #include "support/FakeTexture.hpp"
+#include "support/MouseEvents.hpp"
 
 namespace {
 
@@ -21,13 +22,6 @@ public:
     }
     std::vector<int> pressed;
 };
-
-MouseEvent click() {
-    MouseEvent event;
-    event.kind = MouseEvent::Press;
-    event.buttons = MouseEvent::Left;
-    return event;
-}
 
 const ConfigFile& parameters() {
     static const ConfigFile file(std::string(CHRONA_TEST_DATA_DIR) + "/hoscene/config/GameParameters.cfg");
@@ -43,11 +37,11 @@ TEST(HintButton, RechargesBeforeItCanBePressedAgain) {
     HintButton button(&presses, TarvikButtonStyle::standard(&normal, &normal, nullptr, ""), &full, &parameters());
     button.setGeometry(0, 0, 64, 64);
     button.onMouseEnter();
-    button.onMousePress(click());
+    button.onMousePress(leftPress(0, 0));
     EXPECT_EQ(presses.pressed, std::vector<int>{HintButton::Id});
     EXPECT_TRUE(button.isRecharging());
     EXPECT_FALSE(button.isActive());
-    button.onMousePress(click());
+    button.onMousePress(leftPress(0, 0));
     EXPECT_EQ(presses.pressed.size(), 1u) << "a recharging button ignores presses";
     for (int t = 0; t < 1500; t += 20) {
         button.update(20, nullptr);
@@ -62,7 +56,7 @@ TEST(HintButton, RechargesBeforeItCanBePressedAgain) {
     EXPECT_TRUE(button.isActive());
     // Going inactive forgot the pointer; the manager reports it over the button again.
     button.onMouseEnter();
-    button.onMousePress(click());
+    button.onMousePress(leftPress(0, 0));
     EXPECT_EQ(presses.pressed.size(), 2u);
 }
 
@@ -74,7 +68,7 @@ TEST(SkipButton, BecomesUsableAfterItsCountdown) {
     button.setGeometry(0, 0, 120, 40);
     button.onMouseEnter();
     EXPECT_TRUE(button.isRecharging()) << "the countdown starts at once";
-    button.onMousePress(click());
+    button.onMousePress(leftPress(0, 0));
     EXPECT_TRUE(presses.pressed.empty());
     for (int t = 0; t < 1000; t += 20) {
         button.update(20, nullptr);
@@ -86,6 +80,6 @@ TEST(SkipButton, BecomesUsableAfterItsCountdown) {
     }
     EXPECT_TRUE(button.isActive());
     button.onMouseEnter();
-    button.onMousePress(click());
+    button.onMousePress(leftPress(0, 0));
     EXPECT_EQ(presses.pressed, std::vector<int>{SkipButton::Id});
 }

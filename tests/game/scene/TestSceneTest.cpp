@@ -20,29 +20,13 @@
 #include "ProbeScene.hpp"
 #include "SceneFixture.hpp"
 #include "support/TestApp.hpp"
+#include "support/MouseEvents.hpp"
 
 namespace {
 
-MouseEvent mouse(int kind, int x, int y) {
-    MouseEvent event;
-    event.kind = kind;
-    event.buttons = MouseEvent::Left;
-    event.x = x;
-    event.y = y;
-    return event;
-}
-
-MouseEvent press(int x, int y) {
-    return mouse(MouseEvent::Press, x, y);
-}
-
 // A click delivered the way the window delivers it: through the widgets first.
 void click(TestApp& app, int x, int y) {
-    MouseEvent move = mouse(MouseEvent::Move, x, y);
-    move.buttons = 0;
-    app.deliverMouse(move);
-    app.deliverMouse(mouse(MouseEvent::Press, x, y));
-    app.deliverMouse(mouse(MouseEvent::Release, x, y));
+    clickAt([&app](const MouseEvent& event) { app.deliverMouse(event); }, x, y);
 }
 
 KeyEvent key(int code) {
@@ -120,8 +104,8 @@ TEST_F(TestSceneTest, PanelsFollowTheStepsAndTheHintPicksAFindableGoal) {
     EXPECT_EQ(hintedGoals(), 1);
 
     // The flight of a found coin ends on its line of the panel.
-    scene->onMousePressed(press(510, 110));
-    scene->onMousePressed(press(610, 110));
+    scene->onMousePressed(leftPress(510, 110));
+    scene->onMousePressed(leftPress(610, 110));
     run(app, 4000);
     auto* silhouettes = dynamic_cast<SilhouetteGoalRenderer*>(scene->getGoalRenderer());
     ASSERT_NE(silhouettes, nullptr) << "the second step asks for silhouettes";
@@ -129,8 +113,8 @@ TEST_F(TestSceneTest, PanelsFollowTheStepsAndTheHintPicksAFindableGoal) {
     for (const auto& goal : silhouettes->shownGoals()) {
         EXPECT_NE(silhouettes->silhouetteOf(goal.item), nullptr);
     }
-    scene->onMousePressed(press(110, 110));
-    scene->onMousePressed(press(310, 110));
+    scene->onMousePressed(leftPress(110, 110));
+    scene->onMousePressed(leftPress(310, 110));
     run(app, 4000);
     EXPECT_FALSE(scene->useHint()) << "nothing left to find";
     EXPECT_NE(app.topState(), static_cast<GameState*>(scene)) << "after the last step the scene has left";
@@ -147,7 +131,7 @@ TEST_F(TestSceneTest, ScreenStepShowsItsScreenAndAdvancesOnReturn) {
     app.startState(scene);
     app.updateStates(16);
     for (int x : {110, 310, 510, 610, 705, 720}) {
-        scene->onMousePressed(press(x, 110 + (x >= 700 ? 200 : 0)));
+        scene->onMousePressed(leftPress(x, 110 + (x >= 700 ? 200 : 0)));
     }
     ASSERT_NE(requested, nullptr);
     EXPECT_EQ(requested->attribute("file"), "puzzle.xml");
@@ -182,8 +166,8 @@ TEST_F(TestSceneTest, HintAndMainMenuButtons) {
     EXPECT_EQ(hintedGoals(), 1);
     EXPECT_TRUE(hint->isRecharging());
     // The coins of the first step land and the silhouette panel of the second is installed.
-    scene->onMousePressed(press(510, 110));
-    scene->onMousePressed(press(610, 110));
+    scene->onMousePressed(leftPress(510, 110));
+    scene->onMousePressed(leftPress(610, 110));
     run(app, 4000);
     ASSERT_NE(dynamic_cast<SilhouetteGoalRenderer*>(scene->getGoalRenderer()), nullptr);
     EXPECT_EQ(scene->getWidgetManager()->widgetAt(90, 692), hint) << "the new panel does not cover the button";
