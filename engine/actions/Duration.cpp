@@ -1,7 +1,7 @@
 #include "engine/actions/Duration.hpp"
 
 #include "engine/app/GameApp.hpp"
-#include "engine/app/Timer.hpp"
+#include "engine/core/Timer.hpp"
 
 namespace kve {
 

@@ -8,7 +8,7 @@
 
 #include "engine/animation/Animation2D.hpp"
 #include "engine/app/GameApp.hpp"
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/app/Clock.hpp"
-#include "engine/app/KeyEvent.hpp"
-#include "engine/app/MouseEvent.hpp"
-#include "engine/app/Timer.hpp"
+#include "engine/core/Clock.hpp"
+#include "engine/core/KeyEvent.hpp"
+#include "engine/core/MouseEvent.hpp"
+#include "engine/core/Timer.hpp"
 #include "engine/audio/SoundSystem.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/screens/GameState.hpp"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/app/Clock.hpp"
+#include "engine/core/Clock.hpp"
 
 // SDL's millisecond tick count.
 class SDLClock : public Clock {

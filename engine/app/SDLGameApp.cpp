@@ -10,12 +10,12 @@
 #include <fstream>
 #include <iostream>
 
-#include "engine/app/Clock.hpp"
-#include "engine/app/KeyEvent.hpp"
-#include "engine/app/MouseEvent.hpp"
+#include "engine/core/Clock.hpp"
+#include "engine/core/KeyEvent.hpp"
+#include "engine/core/MouseEvent.hpp"
 #include "engine/app/SDLClock.hpp"
 #include "engine/app/ScreenshotFolder.hpp"
-#include "engine/app/Timer.hpp"
+#include "engine/core/Timer.hpp"
 #include "engine/audio/SDLSoundSystem.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/render/GLGraphics.hpp"
@@ -23,7 +23,7 @@
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/ScreenCapture.hpp"
 #include "engine/resources/ResourceManager.hpp"
-#include "engine/app/ShutdownFlag.hpp"
+#include "engine/core/ShutdownFlag.hpp"
 #include "engine/screens/GameState.hpp"
 #include "engine/screens/ScreenBase.hpp"
 

@@ -3,7 +3,7 @@
 #include <SDL_mixer.h>
 
 #include "engine/audio/MixerError.hpp"
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 
 namespace {
 

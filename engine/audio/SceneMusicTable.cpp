@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "engine/app/RandomSource.hpp"
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/RandomSource.hpp"
+#include "engine/core/ContentPath.hpp"
 
 SceneMusicTable::SceneMusicTable(RandomSource& random) : random_(random) {}
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "engine/app/GameApp.hpp"
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/audio/MixSound.hpp"
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 #include "engine/resources/ResourceManager.hpp"
 
 SfxContainer::SfxContainer(RandomSource& random, SoundFactory factory)

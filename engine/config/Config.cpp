@@ -6,7 +6,7 @@
 #include <tinyxml2.h>
 
 #include "engine/app/GameApp.hpp"
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 #include "engine/config/FileNotFoundError.hpp"
 
 namespace {

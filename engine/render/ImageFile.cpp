@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 
 namespace {
 

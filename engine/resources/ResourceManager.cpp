@@ -2,7 +2,7 @@
 
 #include <SDL_mixer.h>
 
-#include "engine/app/ShutdownFlag.hpp"
+#include "engine/core/ShutdownFlag.hpp"
 #include "engine/audio/Music.hpp"
 #include "engine/audio/Sound.hpp"
 #include "engine/render/Texture.hpp"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/app/KeyEvent.hpp"
-#include "engine/app/MouseEvent.hpp"
+#include "engine/core/KeyEvent.hpp"
+#include "engine/core/MouseEvent.hpp"
 
 class InputListener {
 public:

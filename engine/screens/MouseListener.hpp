@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/app/MouseEvent.hpp"
+#include "engine/core/MouseEvent.hpp"
 
 // Receives mouse events whose coordinates are already relative to the drawing area.
 class MouseListener {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/ImageGraphics.hpp"
 #include "engine/render/IntensityAsAlphaImageFilter.hpp"

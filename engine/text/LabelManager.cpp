@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 
 LabelManager::LabelManager() = default;
 LabelManager::~LabelManager() = default;

@@ -6,14 +6,14 @@
 #include <iostream>
 
 #include "engine/app/KeyboardHook.hpp"
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/audio/SceneMusicTable.hpp"
 #include "engine/audio/SfxContainer.hpp"
 #include "engine/audio/SoundSystem.hpp"
 #include "engine/app/VideoModes.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/config/ConfigFile.hpp"
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 #include "engine/config/FileNotFoundError.hpp"
 #include "engine/persistence/AppDataFolder.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
@@ -29,9 +29,9 @@
 #include "game/menus/TitleScreen.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
-#include "game/scene/SceneIndex.hpp"
+#include "game/scene/data/SceneIndex.hpp"
 #include "game/scene/TestScene.hpp"
-#include "game/story/PiecesFile.hpp"
+#include "game/story/pieces/PiecesFile.hpp"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/persistence/Buffer.hpp"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "game/persistence/PlayerProfiles.hpp"
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/persistence/Buffer.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
-#include "game/scene/SceneIndex.hpp"
-#include "game/story/PiecesFile.hpp"
+#include "game/scene/data/SceneIndex.hpp"
+#include "game/story/pieces/PiecesFile.hpp"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/app/SingletonContainer.hpp"
+#include "engine/core/SingletonContainer.hpp"
 #include "engine/persistence/SaveGameEntry.hpp"
 #include "game/persistence/PlayerProfile.hpp"
 

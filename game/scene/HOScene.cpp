@@ -5,7 +5,7 @@
 
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
@@ -16,14 +16,14 @@
 #include "engine/transitions/FadeOutTransition.hpp"
 #include "engine/widgets/AnimationWidget.hpp"
 #include "engine/widgets/WidgetManager.hpp"
-#include "game/scene/GoalChooser.hpp"
-#include "game/scene/Item.hpp"
-#include "game/scene/ItemGoalRenderer.hpp"
-#include "game/scene/ItemRegistry.hpp"
-#include "game/scene/ItemRenderer.hpp"
-#include "game/scene/ItemRendererFactory.hpp"
-#include "game/scene/SceneIndex.hpp"
-#include "game/scene/SceneItemLoader.hpp"
+#include "game/scene/data/GoalChooser.hpp"
+#include "game/scene/data/Item.hpp"
+#include "game/scene/renderers/ItemGoalRenderer.hpp"
+#include "game/scene/data/ItemRegistry.hpp"
+#include "game/scene/renderers/ItemRenderer.hpp"
+#include "game/scene/renderers/ItemRendererFactory.hpp"
+#include "game/scene/data/SceneIndex.hpp"
+#include "game/scene/data/SceneItemLoader.hpp"
 
 namespace {
 const int kStepFade = 500;

@@ -7,8 +7,8 @@
 
 #include "engine/animation/AnimationPlayerListener.hpp"
 #include "engine/screens/ScreenBase.hpp"
-#include "game/scene/ItemRendererOwner.hpp"
-#include "game/scene/SceneMechanics.hpp"
+#include "game/scene/renderers/ItemRendererOwner.hpp"
+#include "game/scene/data/SceneMechanics.hpp"
 
 class AnimationPlayer;
 class AnimationWidget;

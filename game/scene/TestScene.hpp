@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/widgets/TarvikButtonListener.hpp"
 #include "game/scene/HOScene.hpp"
 

@@ -3,8 +3,8 @@
 # from tests/data/save. Called by the "fuzz" test: cmake -P RunFuzzer.cmake.
 #   CLANGXX, CCACHE (may be empty), SOURCE_DIR, OUT_DIR, SEED_DIR, FUZZ_SECONDS
 set(SOURCES
-  engine/app/RandomSource.cpp
-  engine/config/ContentPath.cpp
+  engine/core/RandomSource.cpp
+  engine/core/ContentPath.cpp
   engine/persistence/Buffer.cpp
   engine/persistence/SaveGame.cpp
   engine/persistence/FileSaveGame.cpp
@@ -14,10 +14,10 @@ set(SOURCES
   game/persistence/PlayerProfile.cpp
   game/persistence/PlayerProfiles.cpp
   game/persistence/GameSaveEntries.cpp
-  game/scene/SceneIndex.cpp
-  game/scene/SceneIndexEntry.cpp
-  game/scene/XmlNumber.cpp
-  game/story/PiecesFile.cpp
+  game/scene/data/SceneIndex.cpp
+  game/scene/data/SceneIndexEntry.cpp
+  engine/core/XmlNumber.cpp
+  game/story/pieces/PiecesFile.cpp
   tests/fuzz/SaveLoaderFuzz.cpp)
 set(FLAGS -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
           -fno-omit-frame-pointer -I${SOURCE_DIR})
@@ -32,7 +32,7 @@ foreach(src ${SOURCES})
   list(APPEND OBJECTS ${obj})
   # Headers change too: rebuild every object when any persistence header is newer.
   file(GLOB HEADERS ${SOURCE_DIR}/engine/persistence/*.hpp ${SOURCE_DIR}/game/persistence/*.hpp
-       ${SOURCE_DIR}/game/scene/SceneIndex*.hpp ${SOURCE_DIR}/game/story/PiecesFile.hpp)
+       ${SOURCE_DIR}/game/scene/data/SceneIndex*.hpp ${SOURCE_DIR}/game/story/pieces/PiecesFile.hpp)
   set(stale FALSE)
   foreach(dep ${SOURCE_DIR}/${src} ${HEADERS})
     if(NOT EXISTS ${obj} OR ${dep} IS_NEWER_THAN ${obj})

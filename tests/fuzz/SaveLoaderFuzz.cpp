@@ -7,7 +7,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/persistence/Buffer.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
 #include "engine/persistence/SaveGameIdSource.hpp"

@@ -2,12 +2,12 @@
 
 #include <iostream>
 
-#include "engine/app/MouseEvent.hpp"
+#include "engine/core/MouseEvent.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/scene/HOScene.hpp"
-#include "game/scene/Item.hpp"
-#include "game/scene/ItemRegistry.hpp"
-#include "game/scene/ItemRenderer.hpp"
+#include "game/scene/data/Item.hpp"
+#include "game/scene/data/ItemRegistry.hpp"
+#include "game/scene/renderers/ItemRenderer.hpp"
 #include "support/TestApp.hpp"
 #include "support/MouseEvents.hpp"
 

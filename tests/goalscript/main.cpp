@@ -14,9 +14,9 @@
 #include "GoalBot.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/config/ConfigFile.hpp"
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 #include "engine/render/CpuTextureFactory.hpp"
-#include "game/scene/ItemRegistry.hpp"
+#include "game/scene/data/ItemRegistry.hpp"
 #include "game/scene/TestScene.hpp"
 #include "support/TestApp.hpp"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/app/MouseEvent.hpp"
+#include "engine/core/MouseEvent.hpp"
 
 // Mouse events as the window delivers them, for driving screens and widgets.
 inline MouseEvent mouseEvent(int kind, int x, int y, int buttons = 0) {

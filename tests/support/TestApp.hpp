@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/app/Clock.hpp"
+#include "engine/core/Clock.hpp"
 #include "engine/app/GameApp.hpp"
 #include "support/RecordingGraphics.hpp"
 

@@ -10,8 +10,8 @@
 #include "engine/actions/RelDecrementator.hpp"
 #include "engine/actions/RelIncrementator.hpp"
 #include "engine/actions/Setter.hpp"
-#include "engine/app/Clock.hpp"
-#include "engine/app/Timer.hpp"
+#include "engine/core/Clock.hpp"
+#include "engine/core/Timer.hpp"
 #include "support/TestApp.hpp"
 #include "tests/engine/actions/RecordingListener.hpp"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/app/ClickCounter.hpp"
-#include "engine/app/Clock.hpp"
+#include "engine/core/Clock.hpp"
 #include "engine/app/FrameTimer.hpp"
-#include "engine/app/Timer.hpp"
+#include "engine/core/Timer.hpp"
 
 TEST(FrameTimer, StallGivesOneFrameAndZeroStaysZero) {
     FrameTimer frames;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "engine/app/Clock.hpp"
+#include "engine/core/Clock.hpp"
 #include "engine/app/SDLGameApp.hpp"
 #include "engine/screens/GameState.hpp"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/audio/MixMusic.hpp"
 #include "engine/audio/MixSound.hpp"
 #include "engine/audio/SDLSoundSystem.hpp"

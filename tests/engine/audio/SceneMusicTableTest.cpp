@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/audio/SceneMusicTable.hpp"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/app/Clock.hpp"
+#include "engine/core/Clock.hpp"
 #include "engine/app/GameApp.hpp"
 #include "engine/render/GLTexture.hpp"
 #include "engine/render/ImageFile.hpp"

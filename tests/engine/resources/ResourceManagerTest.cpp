@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "engine/app/ShutdownFlag.hpp"
+#include "engine/core/ShutdownFlag.hpp"
 #include "engine/audio/Music.hpp"
 #include "engine/audio/Sound.hpp"
 #include "engine/resources/LeakTracker.hpp"

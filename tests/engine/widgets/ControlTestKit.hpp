@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/audio/SfxContainer.hpp"
 #include "engine/audio/Sound.hpp"
 #include "engine/config/Config.hpp"

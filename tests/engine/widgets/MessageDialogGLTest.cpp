@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/config/Config.hpp"
-#include "engine/config/ContentPath.hpp"
+#include "engine/core/ContentPath.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/SDLImageGraphics.hpp"

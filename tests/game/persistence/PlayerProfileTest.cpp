@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
-#include "game/scene/SceneIndex.hpp"
-#include "game/story/PiecesFile.hpp"
+#include "game/scene/data/SceneIndex.hpp"
+#include "game/story/pieces/PiecesFile.hpp"
 
 namespace {
 

@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "engine/app/MouseEvent.hpp"
+#include "engine/core/MouseEvent.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/widgets/AnimationWidget.hpp"
 #include "engine/widgets/WidgetManager.hpp"
-#include "game/scene/AnimPlayerItemRenderer.hpp"
-#include "game/scene/CollectableItemRenderer.hpp"
+#include "game/scene/renderers/AnimPlayerItemRenderer.hpp"
+#include "game/scene/renderers/CollectableItemRenderer.hpp"
 #include "engine/render/Texture.hpp"
-#include "game/scene/OverlayItemRenderer.hpp"
-#include "game/scene/SceneItemLoader.hpp"
-#include "ProbeScene.hpp"
-#include "SceneFixture.hpp"
+#include "game/scene/renderers/OverlayItemRenderer.hpp"
+#include "game/scene/data/SceneItemLoader.hpp"
+#include "game/scene/ProbeScene.hpp"
+#include "game/scene/SceneFixture.hpp"
 #include "support/TestApp.hpp"
 #include "support/MouseEvents.hpp"
 

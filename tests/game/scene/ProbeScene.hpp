@@ -3,14 +3,14 @@
 #include <memory>
 #include <vector>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/render/CpuTextureFactory.hpp"
 #include "game/scene/HOScene.hpp"
-#include "game/scene/Item.hpp"
-#include "game/scene/ItemGoalRenderer.hpp"
-#include "game/scene/ItemRenderer.hpp"
-#include "game/scene/ItemRendererFactory.hpp"
-#include "game/scene/TexItemRenderer.hpp"
+#include "game/scene/data/Item.hpp"
+#include "game/scene/renderers/ItemGoalRenderer.hpp"
+#include "game/scene/renderers/ItemRenderer.hpp"
+#include "game/scene/renderers/ItemRendererFactory.hpp"
+#include "game/scene/renderers/TexItemRenderer.hpp"
 
 // A goal panel that lists every goal and enables all of them.
 class ListAllGoals : public ItemGoalRenderer {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "engine/config/Config.hpp"
-#include "engine/config/ContentPath.hpp"
-#include "game/scene/ItemRegistry.hpp"
-#include "game/scene/ItemRendererFactory.hpp"
-#include "game/scene/SceneIndex.hpp"
-#include "game/scene/SceneMechanics.hpp"
+#include "engine/core/ContentPath.hpp"
+#include "game/scene/data/ItemRegistry.hpp"
+#include "game/scene/renderers/ItemRendererFactory.hpp"
+#include "game/scene/data/SceneIndex.hpp"
+#include "game/scene/data/SceneMechanics.hpp"
 
 // A goal rule over these kinds.
 inline CollectRule collectRule(std::vector<int> typeIds, int pick, int count = -1) {

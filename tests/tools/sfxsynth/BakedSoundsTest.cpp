@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/app/RandomSource.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/audio/MixMusic.hpp"
 #include "engine/audio/SDLSoundSystem.hpp"
 #include "engine/audio/SceneMusicTable.hpp"

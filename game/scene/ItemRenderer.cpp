@@ -1,5 +1,0 @@
-#include "game/scene/ItemRenderer.hpp"
-
-ItemRenderer::ItemRenderer(ItemRendererOwner* owner, Item* item) : owner_(owner), item_(item) {
-    enabled_ = false;
-}

@@ -1,5 +1,0 @@
-#include "game/scene/SceneIndexEntry.hpp"
-
-std::string SceneIndexEntry::itemFilePath(const std::string& languageCode) const {
-    return path + fileName + (languageCode == "EN" ? std::string() : languageCode) + ".xml";
-}
