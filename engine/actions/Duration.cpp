@@ -1,6 +1,6 @@
 #include "engine/actions/Duration.hpp"
 
-#include "engine/app/GameApp.hpp"
+#include "engine/core/EngineContext.hpp"
 #include "engine/core/Timer.hpp"
 
 namespace kve {
@@ -22,10 +22,7 @@ int Duration::elapsed() const {
 }
 
 int Duration::now() const {
-    const Timer* timer = timer_;
-    if (timer == nullptr && gameApp() != nullptr) {
-        timer = gameApp()->getTimer();
-    }
+    const Timer* timer = timer_ != nullptr ? timer_ : EngineContext::instance().timer();
     return timer != nullptr ? static_cast<int>(timer->now()) : 0;
 }
 

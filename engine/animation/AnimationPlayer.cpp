@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "engine/animation/Animation2D.hpp"
-#include "engine/app/GameApp.hpp"
+#include "engine/resources/ResourceRegistry.hpp"
 #include "engine/core/ContentPath.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Texture.hpp"
@@ -66,15 +66,11 @@ AnimationPlayer::AnimationPlayer(AnimationPlayerListener* listener, TextureFacto
         0);
     // The application reloads the textures of registered managers when the
     // OpenGL context is re-created.
-    if (gameApp() != nullptr) {
-        gameApp()->registerResourceManager(resources_.get());
-    }
+    ResourceRegistry::instance().add(resources_.get());
 }
 
 AnimationPlayer::~AnimationPlayer() {
-    if (gameApp() != nullptr) {
-        gameApp()->unregisterResourceManager(resources_.get());
-    }
+    ResourceRegistry::instance().remove(resources_.get());
     for (auto& [id, animation] : animations_) {
         if (WidgetManager* manager = animation->getManager()) {
             manager->remove(animation.get());

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/config/Config.hpp"
 #include "engine/core/Clock.hpp"
+#include "engine/core/EngineContext.hpp"
 #include "engine/core/KeyEvent.hpp"
 #include "engine/core/MouseEvent.hpp"
 #include "engine/core/Timer.hpp"
@@ -23,12 +25,17 @@ GameApp::GameApp(std::unique_ptr<Clock> clock)
     : clock_(std::move(clock)), timer_(std::make_unique<Timer>(*clock_)), resources_(std::make_unique<ResourceManager>()),
       labels_(std::make_unique<LabelManager>()) {
     g_app = this;
+    EngineContext::reset();
+    EngineContext::instance().setTimer(timer_.get());
+    Config::instance().setCursorDisplay([this](const std::string& path) { return setCursorImage(path); });
 }
 
 GameApp::~GameApp() {
     leaveAllStates();
     if (g_app == this) {
         g_app = nullptr;
+        EngineContext::reset();
+        Config::instance().setCursorDisplay(nullptr);
     }
 }
 
@@ -109,13 +116,24 @@ void GameApp::deliverMouse(const MouseEvent& event) {
     }
 }
 
-void GameApp::registerResourceManager(ResourceManager* manager) {
-    if (manager && std::find(registeredManagers_.begin(), registeredManagers_.end(), manager) == registeredManagers_.end()) {
-        registeredManagers_.push_back(manager);
-    }
+
+Point GameApp::getLastMousePosition() const {
+    const EngineContext& context = EngineContext::instance();
+    return Point(context.pointerX(), context.pointerY());
 }
 
-void GameApp::unregisterResourceManager(ResourceManager* manager) {
-    registeredManagers_.erase(std::remove(registeredManagers_.begin(), registeredManagers_.end(), manager),
-                              registeredManagers_.end());
+void GameApp::setLastMousePosition(const Point& position) {
+    EngineContext::instance().setPointer(position.x, position.y);
+}
+
+int GameApp::getScreenWidth() const {
+    return EngineContext::instance().screenWidth();
+}
+
+int GameApp::getScreenHeight() const {
+    return EngineContext::instance().screenHeight();
+}
+
+void GameApp::setScreenSize(int width, int height) {
+    EngineContext::instance().setScreenSize(width, height);
 }

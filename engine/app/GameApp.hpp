@@ -7,6 +7,7 @@
 
 #include "engine/persistence/SaveGameIdSource.hpp"
 #include "engine/render/Point.hpp"
+#include "engine/screens/StateStack.hpp"
 
 class Clock;
 class GameState;
@@ -19,7 +20,7 @@ class Timer;
 // The platform-neutral core of the application: the state stack, the game
 // clock, the quit flags and the services every screen reaches through the
 // global application pointer. The stack does not own its states.
-class GameApp : public SaveGameIdSource {
+class GameApp : public SaveGameIdSource, public StateStack {
 public:
     explicit GameApp(std::unique_ptr<Clock> clock);
     virtual ~GameApp();
@@ -31,8 +32,8 @@ public:
     virtual char translateKey(int unicode) = 0;
     virtual void run() = 0;
     virtual void startOpeningCutscene() {}
-    virtual Point getLastMousePosition() const = 0;
-    virtual void setLastMousePosition(const Point& position) = 0;
+    Point getLastMousePosition() const;
+    void setLastMousePosition(const Point& position);
     // Asked when the player closes the window; true lets the game end.
     virtual bool confirmQuit() { return true; }
     virtual void onExit() {}
@@ -42,9 +43,9 @@ public:
     // Makes the picture at path the drawn mouse cursor; false when it cannot.
     virtual bool setCursorImage(const std::string& path) = 0;
 
-    void pushState(GameState* state);
-    void popState();
-    void changeState(GameState* state);
+    void pushState(GameState* state) override;
+    void popState() override;
+    void changeState(GameState* state) override;
     void startState(GameState* state);
     GameState* topState() const;
     // Every state leaves, from the top down (the stack ends empty).
@@ -70,30 +71,20 @@ public:
     ResourceManager* getResourceManager() const { return resources_.get(); }
     // The localized texts of the configured language.
     LabelManager* getLabelManager() const { return labels_.get(); }
-    // Managers listed here are released and restored with the global one
-    // around every video-mode change.
-    void registerResourceManager(ResourceManager* manager);
-    void unregisterResourceManager(ResourceManager* manager);
-    const std::vector<ResourceManager*>& getRegisteredResourceManagers() const { return registeredManagers_; }
     Clock& getClock() const { return *clock_; }
-    int getScreenWidth() const { return screenWidth_; }
-    int getScreenHeight() const { return screenHeight_; }
-
-    // Counters of matrix pushes and pops in the current frame (statistics).
-    std::uint32_t pushCount = 0;
-    std::uint32_t popCount = 0;
+    int getScreenWidth() const;
+    int getScreenHeight() const;
 
 protected:
+    void setScreenSize(int width, int height);
+
     bool quitRequested_ = false;
     bool exitNow_ = false;
     std::vector<GameState*> states_;
-    int screenWidth_ = 0;
-    int screenHeight_ = 0;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Timer> timer_;
     std::unique_ptr<ResourceManager> resources_;
     std::unique_ptr<LabelManager> labels_;
-    std::vector<ResourceManager*> registeredManagers_;
     std::unique_ptr<SoundSystem> soundSystem_;
 };
 

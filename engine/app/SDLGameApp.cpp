@@ -23,6 +23,7 @@
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/ScreenCapture.hpp"
 #include "engine/resources/ResourceManager.hpp"
+#include "engine/resources/ResourceRegistry.hpp"
 #include "engine/core/ShutdownFlag.hpp"
 #include "engine/screens/GameState.hpp"
 #include "engine/screens/ScreenBase.hpp"
@@ -123,8 +124,7 @@ bool SDLGameApp::startSDL() {
 }
 
 bool SDLGameApp::initVideo(int width, int height, int bitDepth) {
-    screenWidth_ = width;
-    screenHeight_ = height;
+    setScreenSize(width, height);
     bitDepth_ = bitDepth;
     if (!startSDL()) {
         return false;
@@ -146,7 +146,8 @@ bool SDLGameApp::initVideo(int width, int height, int bitDepth) {
         return false;
     }
     graphics_ = std::make_unique<GLGraphics>();
-    graphics_->init(screenWidth_, screenHeight_, 1000);
+    graphics_->init(getScreenWidth(), getScreenHeight(), 1000);
+    graphics_->setScreenHeight(getScreenHeight());
     videoReady_ = true;
     return true;
 }
@@ -159,18 +160,17 @@ bool SDLGameApp::setVideoMode(int width, int height, bool fullScreen) {
     }
     videoSurface_ = surface;
     fullScreen_ = fullScreen;
-    screenWidth_ = surface->w;
-    screenHeight_ = surface->h;
+    setScreenSize(surface->w, surface->h);
     return true;
 }
 
 void SDLGameApp::setFullScreen(bool wanted) {
     prepareFullScreen(wanted);
-    if (!videoReady_ || !canChangeVideoMode(screenWidth_, screenHeight_, wanted) || wanted == fullScreen_) {
+    if (!videoReady_ || !canChangeVideoMode(getScreenWidth(), getScreenHeight(), wanted) || wanted == fullScreen_) {
         return;
     }
-    int width = screenWidth_;
-    int height = screenHeight_;
+    int width = getScreenWidth();
+    int height = getScreenHeight();
     if (wanted && videoModes_.isWide()) {
         const VideoMode mode = videoModes_.chooseFullScreen(width, height);
         if (mode.width > 0) {
@@ -188,11 +188,12 @@ bool SDLGameApp::switchVideoMode(int width, int height, bool fullScreen) {
         restoreGraphics();
         return false;
     }
-    graphics_->init(screenWidth_, screenHeight_, 1000);
+    graphics_->init(getScreenWidth(), getScreenHeight(), 1000);
+    graphics_->setScreenHeight(getScreenHeight());
     restoreGraphics();
-    std::cout << "Video mode " << screenWidth_ << " x " << screenHeight_ << (fullScreen ? ", full screen" : ", windowed")
+    std::cout << "Video mode " << getScreenWidth() << " x " << getScreenHeight() << (fullScreen ? ", full screen" : ", windowed")
               << std::endl;
-    onVideoModeChanged(screenWidth_, screenHeight_, fullScreen);
+    onVideoModeChanged(getScreenWidth(), getScreenHeight(), fullScreen);
     return true;
 }
 
@@ -201,7 +202,7 @@ void SDLGameApp::releaseGraphics() {
     if (cursorTexture_) {
         cursorTexture_->release();
     }
-    for (ResourceManager* manager : registeredManagers_) {
+    for (ResourceManager* manager : ResourceRegistry::instance().managers()) {
         manager->releaseAll(ResourceManager::AllKinds);
     }
     for (GameState* state : states_) {
@@ -214,7 +215,7 @@ void SDLGameApp::restoreGraphics() {
     if (cursorTexture_) {
         cursorTexture_->restore();
     }
-    for (ResourceManager* manager : registeredManagers_) {
+    for (ResourceManager* manager : ResourceRegistry::instance().managers()) {
         manager->restoreAll(ResourceManager::AllKinds);
     }
     for (GameState* state : states_) {
@@ -247,17 +248,17 @@ bool SDLGameApp::setCursorImage(const std::string& path) {
 }
 
 Texture* SDLGameApp::captureScreen() {
-    SDL_Surface* surface = readScreen(screenWidth_, screenHeight_);
+    SDL_Surface* surface = readScreen(getScreenWidth(), getScreenHeight());
     if (!surface) {
         return nullptr;
     }
-    Texture* texture = new GLTexture(surface, screenWidth_, screenHeight_, nullptr, 0);
+    Texture* texture = new GLTexture(surface, getScreenWidth(), getScreenHeight(), nullptr, 0);
     SDL_FreeSurface(surface);
     return texture;
 }
 
 void SDLGameApp::saveScreenshot(const char* path) {
-    SDL_Surface* surface = readScreen(screenWidth_, screenHeight_);
+    SDL_Surface* surface = readScreen(getScreenWidth(), getScreenHeight());
     if (!surface) {
         return;
     }
@@ -275,7 +276,7 @@ void SDLGameApp::takeScreenshot(const std::string& folder) {
 }
 
 void SDLGameApp::writeScreenshotPng(const std::string& path) {
-    SDL_Surface* surface = readScreen(screenWidth_, screenHeight_);
+    SDL_Surface* surface = readScreen(getScreenWidth(), getScreenHeight());
     if (!surface || !writePng(surface, path)) {
         std::cout << "Unable to write the screenshot " << path << std::endl;
     }
@@ -389,7 +390,7 @@ void SDLGameApp::finishRun() {
 }
 
 void SDLGameApp::scriptMouse(int kind, int x, int y, int button) {
-    const Config& cfg = config();
+    const Config& cfg = Config::instance();
     SDL_Event e{};
     const int wx = x + cfg.getOffsetX();
     const int wy = y + cfg.getOffsetY();
@@ -398,8 +399,8 @@ void SDLGameApp::scriptMouse(int kind, int x, int y, int button) {
         e.motion.type = SDL_MOUSEMOTION;
         e.motion.x = static_cast<Uint16>(wx);
         e.motion.y = static_cast<Uint16>(wy);
-        e.motion.xrel = static_cast<Sint16>(wx - static_cast<int>(lastMouse_.x));
-        e.motion.yrel = static_cast<Sint16>(wy - static_cast<int>(lastMouse_.y));
+        e.motion.xrel = static_cast<Sint16>(wx - static_cast<int>(getLastMousePosition().x));
+        e.motion.yrel = static_cast<Sint16>(wy - static_cast<int>(getLastMousePosition().y));
         e.motion.state = static_cast<Uint8>(scriptButtons_);
     } else {
         const bool down = kind == ScriptPlayer::MousePress;
@@ -412,7 +413,7 @@ void SDLGameApp::scriptMouse(int kind, int x, int y, int button) {
         if (button <= 3) {
             scriptButtons_ = down ? (scriptButtons_ | SDL_BUTTON(button)) : (scriptButtons_ & ~SDL_BUTTON(button));
         }
-        lastMouse_ = Point(static_cast<float>(wx), static_cast<float>(wy));
+        setLastMousePosition(Point(static_cast<float>(wx), static_cast<float>(wy)));
     }
     handleMouseEvent(e);
 }
@@ -450,13 +451,12 @@ void SDLGameApp::draw() {
     g->loadIdentity();
     g->clear();
     beforeDraw(g);
-    pushCount = 0;
-    popCount = 0;
+    graphics_->resetMatrixCounts();
     drawStates(g);
     afterDraw(g);
     if (cursorTexture_ && cursorVisible_) {
-        int x = static_cast<int>(lastMouse_.x);
-        int y = static_cast<int>(lastMouse_.y);
+        int x = static_cast<int>(getLastMousePosition().x);
+        int y = static_cast<int>(getLastMousePosition().y);
         if (!script_) {
             SDL_GetMouseState(&x, &y);
         }
@@ -559,7 +559,7 @@ void SDLGameApp::handleKey(const SDL_Event& event) {
 
 void SDLGameApp::handleMouseEvent(const SDL_Event& event) {
     if (recorder_.isOpen()) {
-        const Config& cfg = config();
+        const Config& cfg = Config::instance();
         if (event.type == SDL_MOUSEMOTION) {
             recorder_.mouseMove(event.motion.x - cfg.getOffsetX(), event.motion.y - cfg.getOffsetY());
         } else {
@@ -579,7 +579,7 @@ void SDLGameApp::handleMouseEvent(const SDL_Event& event) {
         mouse.buttons = heldButtons(event.motion.state);
         mouse.kind = MouseEvent::Move;
         mouse.clicks = 0;
-        lastMouse_ = Point(static_cast<float>(mouse.x), static_cast<float>(mouse.y));
+        setLastMousePosition(Point(static_cast<float>(mouse.x), static_cast<float>(mouse.y)));
     } else {
         const bool press = event.type == SDL_MOUSEBUTTONDOWN;
         mouse.x = event.button.x;

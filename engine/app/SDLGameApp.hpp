@@ -29,8 +29,6 @@ public:
     void init() override {}
     char translateKey(int unicode) override;
     void run() override;
-    Point getLastMousePosition() const override { return lastMouse_; }
-    void setLastMousePosition(const Point& position) override { lastMouse_ = position; }
     void saveScreenshot(const char* path) override;
     Graphics* getGraphics() override;
     bool setCursorImage(const std::string& path) override;
@@ -120,7 +118,6 @@ protected:
     SDL_Surface* videoSurface_ = nullptr;
     FrameTimer frameTimer_;
     bool restoreFullScreenOnFocus_ = false;
-    Point lastMouse_;
     bool mouseInputEnabled_ = true;
     bool fullScreenToggleAllowed_ = true;
     bool hasFocus_ = true;

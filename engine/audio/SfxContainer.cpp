@@ -4,31 +4,24 @@
 
 #include <cstdio>
 
-#include "engine/app/GameApp.hpp"
-#include "engine/core/RandomSource.hpp"
+#include "engine/resources/ResourceRegistry.hpp"
+#include "engine/core/ProcessRandom.hpp"
 #include "engine/audio/MixSound.hpp"
 #include "engine/core/ContentPath.hpp"
 #include "engine/resources/ResourceManager.hpp"
+
+SfxContainer::SfxContainer() : SfxContainer(ProcessRandom::instance()) {}
 
 SfxContainer::SfxContainer(RandomSource& random, SoundFactory factory)
     : random_(random), factory_(std::move(factory)), manager_(std::make_unique<ResourceManager>()) {
     if (!factory_) {
         factory_ = [](const std::string& path) { return std::make_unique<MixSound>(path); };
     }
-    if (GameApp* app = gameApp()) {
-        app->registerResourceManager(manager_.get());
-    }
+    ResourceRegistry::instance().add(manager_.get());
 }
 
 SfxContainer::~SfxContainer() {
-    if (GameApp* app = gameApp()) {
-        app->unregisterResourceManager(manager_.get());
-    }
-}
-
-SfxContainer& SfxContainer::instance() {
-    static SfxContainer container(RandomSource::process());
-    return container;
+    ResourceRegistry::instance().remove(manager_.get());
 }
 
 bool SfxContainer::load(const std::string& path) {

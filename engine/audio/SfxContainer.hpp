@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/SingletonContainer.hpp"
+
 class RandomSource;
 class ResourceManager;
 class Sound;
@@ -13,20 +15,20 @@ class Sound;
 // The catalogue of named sound effects read from "content/config/sfx.xml".
 // A name maps to one file or, for a RandomSound, to several of which each
 // play picks one at random. The sounds live in the container's own resource
-// manager, which joins the application's list while the container lives; the
+// manager, which joins the resource registry while the container lives; the
 // game reaches the process-wide catalogue through instance().
-class SfxContainer {
+class SfxContainer : public SingletonContainer<SfxContainer> {
 public:
     using SoundFactory = std::function<std::unique_ptr<Sound>(const std::string& path)>;
 
+    // The process-wide catalogue: the process's random source, sounds decoded by SDL_mixer.
+    SfxContainer();
     // The default factory decodes files with SDL_mixer (MixSound).
     explicit SfxContainer(RandomSource& random, SoundFactory factory = {});
     ~SfxContainer();
 
     SfxContainer(const SfxContainer&) = delete;
     SfxContainer& operator=(const SfxContainer&) = delete;
-
-    static SfxContainer& instance();
 
     // Adds every effect of the file; a broken file is reported and adds nothing.
     bool load(const std::string& path);

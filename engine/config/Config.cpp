@@ -5,15 +5,9 @@
 
 #include <tinyxml2.h>
 
-#include "engine/app/GameApp.hpp"
 #include "engine/core/ContentPath.hpp"
 
 namespace {
-
-std::unique_ptr<Config>& slot() {
-    static std::unique_ptr<Config> config;
-    return config;
-}
 
 // A missing attribute reads as empty text.
 std::string text(const tinyxml2::XMLElement* element, const char* name) {
@@ -33,14 +27,6 @@ const tinyxml2::XMLElement* child(const tinyxml2::XMLElement* parent, const char
 
 }  // namespace
 
-Config& Config::instance() {
-    std::unique_ptr<Config>& config = slot();
-    if (!config) {
-        config = std::make_unique<Config>();
-    }
-    return *config;
-}
-
 const std::string& Config::getContentFolder() const {
     return ContentPath::folder();
 }
@@ -51,11 +37,7 @@ void Config::setContentFolder(const std::string& folder) {
 
 void Config::reset() {
     ContentPath::setFolder(std::string());
-    slot() = std::make_unique<Config>();
-}
-
-Config& config() {
-    return Config::instance();
+    SingletonContainer<Config>::reset();
 }
 
 bool Config::load(const std::string& path) {
@@ -126,10 +108,9 @@ bool Config::load(const std::string& path) {
 }
 
 bool Config::setCursor(int index) {
-    GameApp* app = gameApp();
-    if (app == nullptr || index < 0 || index >= static_cast<int>(cursors_.size())) {
+    if (!cursorDisplay_ || index < 0 || index >= static_cast<int>(cursors_.size())) {
         return false;
     }
     currentCursor_ = index;
-    return app->setCursorImage(ContentPath::resolve(cursorFolder_ + cursors_[index].imageFile));
+    return cursorDisplay_(ContentPath::resolve(cursorFolder_ + cursors_[index].imageFile));
 }

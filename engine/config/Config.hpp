@@ -1,14 +1,17 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/core/SingletonContainer.hpp"
+
 // The start-up configuration read from "content/config/config.xml", plus the
 // few values the application changes while running (letterbox offsets, wide
 // display, current cursor) and the folder the content lies in. One instance
-// per process, reached through config(); tests start afresh with reset().
-class Config {
+// per process, reached through instance(); tests start afresh with reset().
+class Config : public SingletonContainer<Config> {
 public:
     struct LogoScreen {
         std::string type;
@@ -21,8 +24,7 @@ public:
     };
     enum FullScreenMode { FullScreenUnset = -1, FullScreenAuto = 0, FullScreenWindowed = 1, FullScreenOn = 2 };
 
-    static Config& instance();
-    // Replaces the instance with one holding the starting values.
+    // Drops the instance (the next one holds the starting values) and the content folder.
     static void reset();
 
     // Reads the XML file (a "content/..." path is resolved against the content
@@ -32,8 +34,11 @@ public:
     // Whether the file gave the design resolution; without it the game cannot start.
     bool hasResolution() const { return hasResolution_; }
 
-    // Makes cursor number index the application's cursor; false when there is
-    // no application or no such cursor.
+    // Shows a cursor picture (the application's drawn cursor); true when it could.
+    using CursorDisplay = std::function<bool(const std::string& path)>;
+    void setCursorDisplay(CursorDisplay display) { cursorDisplay_ = std::move(display); }
+    // Makes cursor number index the shown cursor; false when there is no
+    // display (no application yet) or no such cursor.
     bool setCursor(int index);
     bool reapplyCursor() { return setCursor(currentCursor_); }
 
@@ -90,7 +95,5 @@ private:
     std::vector<LogoScreen> logoScreens_;
     std::vector<Cursor> cursors_;
     bool hasResolution_ = false;
+    CursorDisplay cursorDisplay_;
 };
-
-// The process-wide configuration, created on first use.
-Config& config();

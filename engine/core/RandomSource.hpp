@@ -2,9 +2,8 @@
 
 #include <cstdint>
 
-// Where the game's random choices come from. The process-wide source draws
-// from rand(), seeded by the application at start-up (with the time when nothing seeded it before its first draw); tests hand a
-// SeededRandom to whatever makes a choice so that runs repeat exactly.
+// Where the game's random choices come from: ProcessRandom in the game; tests
+// hand a SeededRandom to whatever makes a choice so that runs repeat exactly.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
@@ -12,11 +11,6 @@ public:
     virtual int next() = 0;
     // A position in [0, count) for count > 0, the usual next() mod count.
     int below(int count) { return next() % count; }
-
-    static RandomSource& process();
-    // Seeds the process-wide source (and rand()); the application does this
-    // once at start-up with the time, or with --seed for a reproducible run.
-    static void seedProcess(std::uint32_t seed);
 };
 
 // A small deterministic generator (xorshift32) for reproducible runs.

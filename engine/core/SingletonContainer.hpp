@@ -1,9 +1,10 @@
 #pragma once
 
-// Base of a process-wide object T, created on first use by instance(). The
-// instance has one owner at a time: nobody until something adopts it (the
-// save store adopts the player profiles); destroying it, by its owner or by
-// destroyInstance() in tests, lets the next instance() create a fresh one.
+// Base of every process-wide object T: created on first use by instance(),
+// the one accessor. The instance has one owner at a time: nobody until
+// something adopts it (the save store adopts the player profiles); destroying
+// it, by its owner or by reset() in tests, lets the next instance() create a
+// fresh one.
 template <typename T>
 class SingletonContainer {
 public:
@@ -17,7 +18,7 @@ public:
 
     static bool hasInstance() { return instance_ != nullptr; }
 
-    static void destroyInstance() { delete instance_; }
+    static void reset() { delete instance_; }
 
 protected:
     SingletonContainer() = default;

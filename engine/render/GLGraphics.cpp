@@ -4,7 +4,6 @@
 #include <SDL/SDL_opengl.h>
 #include <GL/glu.h>
 
-#include "engine/app/GameApp.hpp"
 #include "engine/render/Texture.hpp"
 
 namespace {
@@ -143,16 +142,12 @@ void GLGraphics::setBlending(bool enabled) {
 
 void GLGraphics::pushMatrix() {
     glPushMatrix();
-    if (GameApp* app = gameApp()) {
-        ++app->pushCount;
-    }
+    ++matrixPushes_;
 }
 
 void GLGraphics::popMatrix() {
     glPopMatrix();
-    if (GameApp* app = gameApp()) {
-        ++app->popCount;
-    }
+    ++matrixPops_;
 }
 
 void GLGraphics::drawLine(const Point& a, const Point& b, float width, bool smooth, const Color& color) {
@@ -170,10 +165,9 @@ void GLGraphics::drawLine(const Point& a, const Point& b, float width, bool smoo
 }
 
 void GLGraphics::setClipRect(int x, int y, int w, int h) {
-    GameApp* app = gameApp();
-    int screenHeight = app ? app->getScreenHeight() : 0;
+    int screenHeight = screenHeight_;
     if (screenHeight <= 0) {
-        // Without an application (tools, tests) the window is the viewport.
+        // Without a screen height given (tools, tests) the window is the viewport.
         GLint viewport[4] = {0, 0, 0, 0};
         glGetIntegerv(GL_VIEWPORT, viewport);
         screenHeight = viewport[3];

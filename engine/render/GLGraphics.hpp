@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "engine/render/Graphics.hpp"
 
 // The screen renderer: OpenGL 1.x immediate mode, one texture unit. Created
@@ -15,6 +17,16 @@ public:
     // Viewport, orthographic projection with y downwards, blending and alpha
     // test on; depth, stencil and scissor tests off.
     void init(int width, int height, int depth);
+    // The height clip rectangles count from; 0: the viewport's.
+    void setScreenHeight(int height) { screenHeight_ = height; }
+
+    // Matrix pushes and pops since the last reset (frame statistics).
+    std::uint32_t matrixPushes() const { return matrixPushes_; }
+    std::uint32_t matrixPops() const { return matrixPops_; }
+    void resetMatrixCounts() {
+        matrixPushes_ = 0;
+        matrixPops_ = 0;
+    }
 
     void loadIdentity() override;
     void clear() override;
@@ -54,4 +66,8 @@ private:
     void markOutlineShape(int x, int y, Texture* texture, int thickness, float alphaThreshold, unsigned w,
                           unsigned h, const Rect& source);
     void paintOutlineBand();
+
+    int screenHeight_ = 0;
+    std::uint32_t matrixPushes_ = 0;
+    std::uint32_t matrixPops_ = 0;
 };

@@ -1,10 +1,5 @@
 #include "engine/resources/LeakTracker.hpp"
 
-LeakTracker& LeakTracker::instance() {
-    static LeakTracker tracker;
-    return tracker;
-}
-
 void LeakTracker::track(const void* address, std::size_t size, const std::string& file, int line) {
     entries_[address] = Entry{size, file, line};
 }

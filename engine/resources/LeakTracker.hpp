@@ -5,12 +5,13 @@
 #include <ostream>
 #include <string>
 
+#include "engine/core/SingletonContainer.hpp"
+
 // A debugging aid: a table of tracked allocations (address, size, source file
 // and line). Every destroyed screen prints the report on the error stream and
 // empties the table.
-class LeakTracker {
+class LeakTracker : public SingletonContainer<LeakTracker> {
 public:
-    static LeakTracker& instance();
 
     void track(const void* address, std::size_t size, const std::string& file, int line);
     void untrack(const void* address);

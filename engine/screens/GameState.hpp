@@ -3,7 +3,7 @@
 #include "engine/resources/ReferenceCountable.hpp"
 #include "engine/screens/InputListener.hpp"
 
-class GameApp;
+class StateStack;
 class Graphics;
 
 // What the application needs of anything on its state stack. The stack does
@@ -12,11 +12,11 @@ class GameState : public InputListener, public ReferenceCountable {
 public:
     ~GameState() override = default;
 
-    virtual void start(GameApp* app) = 0;
-    virtual void enter(GameApp* app) = 0;
-    virtual void leave(GameApp* app) = 0;
-    virtual void pause(GameApp* app) = 0;
-    virtual void resume(GameApp* app) = 0;
+    virtual void start(StateStack* app) = 0;
+    virtual void enter(StateStack* app) = 0;
+    virtual void leave(StateStack* app) = 0;
+    virtual void pause(StateStack* app) = 0;
+    virtual void resume(StateStack* app) = 0;
     virtual void draw(Graphics* graphics) = 0;
     virtual void update(int milliseconds) = 0;
     virtual void releaseGraphics() = 0;

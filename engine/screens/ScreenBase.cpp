@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
-#include "engine/app/GameApp.hpp"
+#include "engine/screens/StateStack.hpp"
+#include "engine/core/EngineContext.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/resources/LeakTracker.hpp"
@@ -17,8 +18,8 @@ ScreenBase::ScreenBase(const std::string& name)
       resources_(std::make_unique<ResourceManager>()),
       enterTransition_(std::make_unique<EmptyTransition>()),
       leaveTransition_(std::make_unique<EmptyTransition>()),
-      offsetX_(config().getOffsetX()),
-      offsetY_(config().getOffsetY()),
+      offsetX_(Config::instance().getOffsetX()),
+      offsetY_(Config::instance().getOffsetY()),
       name_(name) {}
 
 ScreenBase::~ScreenBase() {
@@ -44,7 +45,7 @@ const Widget* ScreenBase::getCatchAll() const {
     return catchAll_;
 }
 
-void ScreenBase::start(GameApp* app) {
+void ScreenBase::start(StateStack* app) {
     if (replacement_ != nullptr) {
         GameState* replacement = replacement_;
         replacement_ = nullptr;
@@ -55,9 +56,9 @@ void ScreenBase::start(GameApp* app) {
     app->pushState(this);
 }
 
-void ScreenBase::enter(GameApp* app) {
+void ScreenBase::enter(StateStack* /*app*/) {
     catchAll_ = new MouseListeningWidget(this);
-    catchAll_->setBounds(WidgetBounds(0, 0, 0, app->getScreenWidth(), app->getScreenHeight()));
+    catchAll_->setBounds(WidgetBounds(0, 0, 0, EngineContext::instance().screenWidth(), EngineContext::instance().screenHeight()));
     addWidget(catchAll_);
     onEnter();
     enabled_ = true;
@@ -67,16 +68,16 @@ void ScreenBase::enter(GameApp* app) {
     }
 }
 
-void ScreenBase::leave(GameApp* /*app*/) {
+void ScreenBase::leave(StateStack* /*app*/) {
     enabled_ = false;
     delete this;
 }
 
-void ScreenBase::pause(GameApp* /*app*/) {
+void ScreenBase::pause(StateStack* /*app*/) {
     enabled_ = false;
 }
 
-void ScreenBase::resume(GameApp* /*app*/) {
+void ScreenBase::resume(StateStack* /*app*/) {
     enabled_ = true;
 }
 
@@ -206,9 +207,9 @@ void ScreenBase::startLeave(int result, bool disableInput) {
 }
 
 void ScreenBase::relayout() {
-    GameApp* app = gameApp();
-    if (catchAll_ != nullptr && app != nullptr) {
-        catchAll_->setGeometry(0, 0, app->getScreenWidth(), app->getScreenHeight());
+    const EngineContext& context = EngineContext::instance();
+    if (catchAll_ != nullptr && context.screenWidth() > 0) {
+        catchAll_->setGeometry(0, 0, context.screenWidth(), context.screenHeight());
     }
 }
 

@@ -34,11 +34,11 @@ public:
 
     void onKeyEvent(const KeyEvent& event) override;
     void onMouseEvent(const MouseEvent& event) override;
-    void start(GameApp* app) override;
-    void enter(GameApp* app) override;
-    void leave(GameApp* app) override;
-    void pause(GameApp* app) override;
-    void resume(GameApp* app) override;
+    void start(StateStack* app) override;
+    void enter(StateStack* app) override;
+    void leave(StateStack* app) override;
+    void pause(StateStack* app) override;
+    void resume(StateStack* app) override;
     void draw(Graphics* graphics) override;
     void update(int milliseconds) override;
     void releaseGraphics() override;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
-#include "engine/app/GameApp.hpp"
+#include "engine/core/EngineContext.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/widgets/Widget.hpp"
@@ -15,7 +15,7 @@ const void* address(const Widget* widget) {
 }  // namespace
 
 WidgetManager::WidgetManager(ScreenBase* owner)
-    : offsetX_(config().getOffsetX()), offsetY_(config().getOffsetY()), owner_(owner) {}
+    : offsetX_(Config::instance().getOffsetX()), offsetY_(Config::instance().getOffsetY()), owner_(owner) {}
 
 bool WidgetManager::contains(const Widget* widget) const {
     return widget != nullptr && std::find(widgets_.begin(), widgets_.end(), widget) != widgets_.end();
@@ -248,13 +248,12 @@ void WidgetManager::handleMove(const MouseEvent& event, Widget* target) {
 }
 
 void WidgetManager::refreshHover(Widget* widget, bool checkEnabled) {
-    GameApp* app = gameApp();
-    if (app == nullptr) {
+    const EngineContext& context = EngineContext::instance();
+    if (context.screenWidth() <= 0) {
         return;
     }
-    const Point pointer = app->getLastMousePosition();
-    const int x = static_cast<int>(pointer.x) - offsetX_;
-    const int y = static_cast<int>(pointer.y) - offsetY_;
+    const int x = static_cast<int>(context.pointerX()) - offsetX_;
+    const int y = static_cast<int>(context.pointerY()) - offsetY_;
     if (widgetAt(x, y) != widget || (checkEnabled && !widget->isEnabled())) {
         return;
     }

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "engine/app/KeyboardHook.hpp"
-#include "engine/core/RandomSource.hpp"
+#include "engine/core/ProcessRandom.hpp"
 #include "engine/audio/SceneMusicTable.hpp"
 #include "engine/audio/SfxContainer.hpp"
 #include "engine/audio/SoundSystem.hpp"
@@ -53,7 +53,7 @@ MyApp* myApp() {
 }
 
 MyApp::MyApp(const RunOptions& options)
-    : SDLGameApp(options), sceneMusic_(std::make_unique<SceneMusicTable>(RandomSource::process())) {
+    : SDLGameApp(options), sceneMusic_(std::make_unique<SceneMusicTable>(ProcessRandom::instance())) {
     g_myApp = this;
     Config& config = Config::instance();
     config.setContentFolder(options.contentDir);
@@ -68,8 +68,7 @@ MyApp::MyApp(const RunOptions& options)
     setWindowCaption(config.getWindowCaption());
     keyboardHook_ = std::make_unique<KeyboardHook>(options.contentDir + "/../" + kKeyboardHookLibrary);
     keyboardHook_->install();
-    sceneIndex_ = std::make_unique<SceneIndex>();
-    sceneIndex_->load(kSceneIndex);
+    SceneIndex::instance().load(kSceneIndex);
     openSettings(options);
     try {
         parameters_ = std::make_unique<ConfigFile>(kParameterFile);
@@ -86,7 +85,7 @@ void MyApp::openSettings(const RunOptions& options) {
     setScreenshotFolder(base + "/" + folder + "/ScreenShots/");
     PiecesFile pieces;
     pieces.load(kPiecesFile);
-    PlayerProfiles::instance().setContent(*sceneIndex_, pieces);
+    PlayerProfiles::instance().setContent(SceneIndex::instance(), pieces);
     settings_ = std::make_unique<FileSaveGame>(AppDataFolder::saveFilePath(base, folder, file), this);
     GameSaveEntries::registerAll(*settings_, config.getSoundVolume(), config.getMusicVolume());
     settings_->loadOrWriteFresh();
@@ -132,9 +131,9 @@ void MyApp::init() {
     if (!initVideo(width, config.getHeight(), config.getBitDepth())) {
         return;
     }
-    RandomSource::seedProcess(getRunSeed());
+    ProcessRandom::instance().seed(getRunSeed());
     GLTextureFactory textures;
-    sharedResources().preload(*resources_, textures);
+    SharedResources::instance().preload(*resources_, textures);
     SfxContainer::instance().load(kSoundCatalogue);
     sceneMusic_->load(kMusicCatalogue);
     applyCursorSetting(settingFlag(GameSaveEntries::kHardwareCursor, true));
@@ -212,8 +211,8 @@ void MyApp::onWindowResized(int width, int height) {
     }
     if (largest.width > 0 && (width * 10 >= largest.width * 9 || height * 10 >= largest.height * 9)) {
         maximiseRequested_ = true;
-    } else if (width != screenWidth_ || height != screenHeight_) {
-        switchVideoMode(screenWidth_, screenHeight_, false);
+    } else if (width != getScreenWidth() || height != getScreenHeight()) {
+        switchVideoMode(getScreenWidth(), getScreenHeight(), false);
     }
 }
 
@@ -233,8 +232,7 @@ void MyApp::prepareFullScreen(bool /*fullScreen*/) {
     Config& config = Config::instance();
     if (getVideoModes().isWide()) {
         config.setWideDisplay(true);
-        screenWidth_ = config.getWidth();
-        screenHeight_ = config.getHeight();
+        setScreenSize(config.getWidth(), config.getHeight());
     }
 }
 

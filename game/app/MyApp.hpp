@@ -8,7 +8,6 @@
 
 class ConfigFile;
 class FileSaveGame;
-class SceneIndex;
 class KeyboardHook;
 class SceneMusicTable;
 class Texture;
@@ -51,7 +50,6 @@ public:
     int settingInt(const char* name, int fallback) const;
     // A yes/no setting (full screen, custom cursor), or fallback.
     bool settingFlag(const char* name, bool fallback) const;
-    const SceneIndex& getSceneIndex() const { return *sceneIndex_; }
     // Which music each scene plays (9999 is the main menu).
     SceneMusicTable* getSceneMusic() const { return sceneMusic_.get(); }
 
@@ -69,7 +67,6 @@ private:
     std::unique_ptr<ConfigFile> parameters_;
     std::unique_ptr<KeyboardHook> keyboardHook_;
     std::unique_ptr<SceneMusicTable> sceneMusic_;
-    std::unique_ptr<SceneIndex> sceneIndex_;
     std::unique_ptr<FileSaveGame> settings_;
     bool customCursor_ = true;
     int requestedWidth_ = 0;

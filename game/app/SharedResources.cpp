@@ -62,8 +62,3 @@ void SharedResources::preload(ResourceManager& resources, TextureFactory& textur
         this->*t.slot = texture;
     }
 }
-
-SharedResources& sharedResources() {
-    static SharedResources shared;
-    return shared;
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/core/SingletonContainer.hpp"
+
 class Font;
 class ResourceManager;
 class Texture;
@@ -7,8 +9,8 @@ class TextureFactory;
 
 // The fonts and pictures every screen may use, loaded once at start-up into
 // the global resource manager (which owns them) and also kept here so that
-// screens reach them without a lookup.
-struct SharedResources {
+// screens reach them without a lookup (through instance()).
+struct SharedResources : SingletonContainer<SharedResources> {
     Font* phBig = nullptr;
     Font* phSmall = nullptr;
     Font* timesNewRoman20B = nullptr;
@@ -34,5 +36,3 @@ struct SharedResources {
     // Loads everything in its fixed order under its fixed name.
     void preload(ResourceManager& resources, TextureFactory& textures);
 };
-
-SharedResources& sharedResources();

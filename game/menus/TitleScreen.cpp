@@ -33,8 +33,8 @@ void TitleScreen::build() {
     GLTextureFactory textures;
     background_ = textures.load(kBackground, nullptr, Texture::KeepNothing);
     getResourceManager()->addTexture(kBackground, background_);
-    textFont_ = sharedResources().aldine26;
-    hintFont_ = sharedResources().myriadPro18;
+    textFont_ = SharedResources::instance().aldine26;
+    hintFont_ = SharedResources::instance().myriadPro18;
 }
 
 void TitleScreen::onEnter() {}

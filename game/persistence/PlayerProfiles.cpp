@@ -1,6 +1,6 @@
 #include "game/persistence/PlayerProfiles.hpp"
 
-#include "engine/core/RandomSource.hpp"
+#include "engine/core/ProcessRandom.hpp"
 #include "engine/persistence/Buffer.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
 #include "game/scene/data/SceneIndex.hpp"
@@ -29,7 +29,7 @@ Buffer* fileImage(SaveGame& store) {
 
 }  // namespace
 
-PlayerProfiles::PlayerProfiles() : random_(&RandomSource::process()) {}
+PlayerProfiles::PlayerProfiles() : random_(&ProcessRandom::instance()) {}
 
 PlayerProfiles::~PlayerProfiles() = default;
 

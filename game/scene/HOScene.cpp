@@ -5,7 +5,7 @@
 
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
-#include "engine/core/RandomSource.hpp"
+#include "engine/core/ProcessRandom.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
@@ -38,7 +38,7 @@ HOScene::HOScene(int sceneId, const std::string& configPath, const std::string& 
       mechanicsPath_(configPath + mechanicsConf),
       itemGroupPath_(configPath + itemGroupConf),
       currentStep_(startStep - 1),
-      random_(&RandomSource::process()) {}
+      random_(&ProcessRandom::instance()) {}
 
 HOScene::~HOScene() {
     // The items stay in the registry for the next visit; their renderers
@@ -92,7 +92,7 @@ void HOScene::onEnter() {
 
 void HOScene::loadItems() {
     if (!SceneItemLoader::isLoaded(registry(), sceneId_)) {
-        const SceneIndexEntry* entry = SceneItemLoader::load(sceneId_, itemGroupPath_, config().getActiveLanguage(),
+        const SceneIndexEntry* entry = SceneItemLoader::load(sceneId_, itemGroupPath_, Config::instance().getActiveLanguage(),
                                                              SceneIndex::instance(), registry());
         if (entry) {
             setOffsets(getOffsetX() + entry->xOffset, getOffsetY() + entry->yOffset);
@@ -248,12 +248,12 @@ void HOScene::onLeft(int result) {
     }
 }
 
-void HOScene::pause(GameApp* app) {
+void HOScene::pause(StateStack* app) {
     ScreenBase::pause(app);
     onPause();
 }
 
-void HOScene::resume(GameApp* app) {
+void HOScene::resume(StateStack* app) {
     ScreenBase::resume(app);
     if (stepScreen_) {
         const MechanicsStep* next = mechanics_.step(currentStep_ + 1);

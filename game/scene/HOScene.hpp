@@ -53,8 +53,8 @@ public:
     void animationFinished(int id) override;
 
     // ScreenBase
-    void pause(GameApp* app) override;
-    void resume(GameApp* app) override;
+    void pause(StateStack* app) override;
+    void resume(StateStack* app) override;
     void onKeyEvent(const KeyEvent& event) override;
     void onTransitionFinished(int transitionId) override;
     void onMousePressed(const MouseEvent& event) override;

@@ -5,7 +5,7 @@
 #include <SDL/SDL_keysym.h>
 
 #include "engine/app/GameApp.hpp"
-#include "engine/core/RandomSource.hpp"
+#include "engine/core/ProcessRandom.hpp"
 #include "engine/audio/SfxContainer.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/core/ContentPath.hpp"
@@ -29,7 +29,7 @@ TestScene::TestScene(int sceneId, const std::string& configPath, const std::stri
                      const std::string& mechanicsConf, const std::string& itemGroupConf)
     : HOScene(sceneId, configPath, itemRendererConf, mechanicsConf, itemGroupConf, 0) {
     ItemRendererFactory::reset();
-    ItemRendererFactory::instance().registerStandardCreators(RandomSource::process());
+    ItemRendererFactory::instance().registerStandardCreators(ProcessRandom::instance());
     setLiftedItemsDrawnSeparately(true);
     if (myApp()) {
         parameters_ = myApp()->getGameParameters();
@@ -65,7 +65,7 @@ void TestScene::createControls() {
         picture("SCENEGUI_BTN_HINT_N", "BtnHintN.png"), picture("SCENEGUI_BTN_HINT_O", "BtnHintO.png"), nullptr, "",
         nullptr, picture("SCENEGUI_HINT_EMPTY", "HintEmpty.png"));
     hintButton_ = new HintButton(this, hintStyle, picture("SCENEGUI_HINT_FULL", "HintFull.png"), parameters_);
-    const int panelTop = config().getHeight() - PanelHeight;
+    const int panelTop = Config::instance().getHeight() - PanelHeight;
     hintButton_->setGeometry(HintSocketX - HintButtonSize / 2, panelTop + HintSocketY - HintButtonSize / 2,
                              HintButtonSize, HintButtonSize);
     addWidget(hintButton_);
@@ -73,7 +73,7 @@ void TestScene::createControls() {
         this, MainMenuButtonId,
         TarvikButtonStyle::standard(picture("SCENEGUI_BTN_MAIN_MENU_N", "BtnMenuN.png"),
                                     picture("SCENEGUI_BTN_MAIN_MENU_O", "BtnMenuO.png"), nullptr, ""));
-    mainMenuButton_->setGeometry(config().getWidth() - MenuButtonSize - 8, 8, MenuButtonSize, MenuButtonSize);
+    mainMenuButton_->setGeometry(Config::instance().getWidth() - MenuButtonSize - 8, 8, MenuButtonSize, MenuButtonSize);
     addWidget(mainMenuButton_);
 }
 

@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::fclose(file);
 
-    PlayerProfiles::destroyInstance();
+    PlayerProfiles::reset();
     FileSaveGame store(path, &id);
     GameSaveEntries::registerAll(store, 75, 50);
     if (store.load()) {

@@ -57,13 +57,13 @@ int main(int argc, char** argv) {
     if (content.empty() || out.empty() || sceneId < 0 || step <= 0) {
         return usage();
     }
-    config().setContentFolder(content);
-    if (!config().load(ContentPath::resolve("content/config/config.xml"))) {
+    Config::instance().setContentFolder(content);
+    if (!Config::instance().load(ContentPath::resolve("content/config/config.xml"))) {
         std::cout << "goalscript: cannot read the configuration of " << content << "\n";
         return 1;
     }
     const ConfigFile parameters(ContentPath::resolve("content/config/GameParameters.cfg"));
-    TestApp app(config().getWidth(), config().getHeight());
+    TestApp app(Config::instance().getWidth(), Config::instance().getHeight());
     TestScene* scene = TestScene::forLocation(sceneId, static_cast<std::uint32_t>(seed));
     scene->setTextureFactory(std::make_unique<CpuTextureFactory>());
     scene->setGameParameters(&parameters);

@@ -18,21 +18,13 @@ public:
     void init() override {}
     char translateKey(int unicode) override { return (unicode & 0xFF00) == 0 ? static_cast<char>(unicode) : 0; }
     void run() override {}
-    Point getLastMousePosition() const override { return lastMouse_; }
-    void setLastMousePosition(const Point& position) override { lastMouse_ = position; }
     Graphics* getGraphics() override { return &graphics; }
     bool setCursorImage(const std::string& path) override;
 
-    void setScreenSize(int width, int height) {
-        screenWidth_ = width;
-        screenHeight_ = height;
-    }
+    using GameApp::setScreenSize;
     ManualClock& manualClock() { return static_cast<ManualClock&>(getClock()); }
 
     RecordingGraphics graphics;
     std::vector<std::string> cursorImages;
     bool cursorImageLoads = true;
-
-private:
-    Point lastMouse_;
 };

@@ -25,7 +25,7 @@ RewardWidget::RewardWidget(RewardWidgetListener* listener, int badge, const std:
       text_(text),
       font_(font),
       player_(std::make_unique<AnimationPlayer>(this, textures)) {
-    setGeometry(0, 0, config().getWidth(), config().getHeight());
+    setGeometry(0, 0, Config::instance().getWidth(), Config::instance().getHeight());
 }
 
 RewardWidget::~RewardWidget() = default;

@@ -5,27 +5,8 @@
 
 #include "game/scene/data/Item.hpp"
 
-namespace {
-std::unique_ptr<ItemRegistry>& registryInstance() {
-    static std::unique_ptr<ItemRegistry> registry;
-    return registry;
-}
-}  // namespace
-
 ItemRegistry::~ItemRegistry() {
     clear();
-}
-
-ItemRegistry& ItemRegistry::instance() {
-    std::unique_ptr<ItemRegistry>& registry = registryInstance();
-    if (!registry) {
-        registry = std::make_unique<ItemRegistry>();
-    }
-    return *registry;
-}
-
-void ItemRegistry::reset() {
-    registryInstance().reset();
 }
 
 void ItemRegistry::add(int group, Item* item) {

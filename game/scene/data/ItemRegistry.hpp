@@ -3,13 +3,15 @@
 #include <map>
 #include <vector>
 
+#include "engine/core/SingletonContainer.hpp"
+
 class Item;
 
 // Every scene's items, sorted into numbered groups, for the whole process.
 // Items live here from their scene's first load until clear(), so a scene
 // visited again finds its found items found. Reached through instance();
 // tests start afresh with reset().
-class ItemRegistry {
+class ItemRegistry : public SingletonContainer<ItemRegistry> {
 public:
     enum Group { Unplaced = -1, Candidates = 1, Goals = 2, Collected = 3 };
 
@@ -17,10 +19,6 @@ public:
     ~ItemRegistry();
     ItemRegistry(const ItemRegistry&) = delete;
     ItemRegistry& operator=(const ItemRegistry&) = delete;
-
-    static ItemRegistry& instance();
-    // Destroys every item and starts with an empty registry.
-    static void reset();
 
     // Takes ownership and appends the item to the group.
     void add(int group, Item* item);

@@ -21,7 +21,7 @@ void BaseGoalRenderer::initialise() {
                                                               Texture::KeepAlphaMap);
     const int w = background_->getWidth();
     const int h = background_->getHeight();
-    setGeometry(config().getWidth() - w, config().getHeight() - h, w, h);
+    setGeometry(Config::instance().getWidth() - w, Config::instance().getHeight() - h, w, h);
 }
 
 bool BaseGoalRenderer::hitTest(int x, int y) const {

@@ -13,28 +13,11 @@
 #include "engine/core/XmlNumber.hpp"
 
 namespace {
-std::unique_ptr<ItemRendererFactory>& factoryInstance() {
-    static std::unique_ptr<ItemRendererFactory> factory;
-    return factory;
-}
-
 int optionalInt(const tinyxml2::XMLElement* element, const char* name) {
     const char* text = element->Attribute(name);
     return text ? XmlNumber::leadingInt(text) : -1;
 }
 }  // namespace
-
-ItemRendererFactory& ItemRendererFactory::instance() {
-    std::unique_ptr<ItemRendererFactory>& factory = factoryInstance();
-    if (!factory) {
-        factory = std::make_unique<ItemRendererFactory>();
-    }
-    return *factory;
-}
-
-void ItemRendererFactory::reset() {
-    factoryInstance().reset();
-}
 
 void ItemRendererFactory::registerCreator(int rendererId, Creator creator) {
     creators_[rendererId] = std::move(creator);

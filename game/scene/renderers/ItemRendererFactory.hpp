@@ -7,6 +7,8 @@
 
 #include "game/scene/data/ItemRendererRule.hpp"
 
+#include "engine/core/SingletonContainer.hpp"
+
 class Item;
 class ItemRenderer;
 class ItemRendererOwner;
@@ -16,13 +18,10 @@ class RandomSource;
 // load order) pick a renderer id for an item, and the creator registered for
 // that id builds it. One per process, reached through instance(); scenes
 // start it afresh with reset() before registering their creators.
-class ItemRendererFactory {
+class ItemRendererFactory : public SingletonContainer<ItemRendererFactory> {
 public:
     enum StandardId { Collectable = 0, Overlay = 1, CollectableAlt = 2, AnimPlayer = 3 };
     using Creator = std::function<ItemRenderer*(ItemRendererOwner* owner, Item* item)>;
-
-    static ItemRendererFactory& instance();
-    static void reset();
 
     void registerCreator(int rendererId, Creator creator);
     // Registers the renderers of the game's scenes (ids 0 to 3).

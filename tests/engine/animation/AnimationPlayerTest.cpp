@@ -12,6 +12,7 @@
 #include "engine/widgets/WidgetManager.hpp"
 #include "support/FakeTexture.hpp"
 #include "support/RecordingGraphics.hpp"
+#include "engine/resources/ResourceRegistry.hpp"
 #include "support/TestApp.hpp"
 #include "support/ScratchFolder.hpp"
 
@@ -80,14 +81,14 @@ protected:
 
 }  // namespace
 
-TEST(AnimationPlayer, RegistersItsTexturesWithTheApplication) {
-    TestApp app;
+TEST(AnimationPlayer, RegistersItsTexturesForVideoModeChanges) {
+    ResourceRegistry::reset();
     FakeTextureFactory textures;
     {
         AnimationPlayer player(nullptr, &textures);
-        EXPECT_EQ(app.getRegisteredResourceManagers(), std::vector<ResourceManager*>{player.getResourceManager()});
+        EXPECT_EQ(ResourceRegistry::instance().managers(), std::vector<ResourceManager*>{player.getResourceManager()});
     }
-    EXPECT_TRUE(app.getRegisteredResourceManagers().empty());
+    EXPECT_TRUE(ResourceRegistry::instance().managers().empty());
 }
 
 TEST_F(AnimationPlayerTest, MovesLinearlyHoldsStillAndEndsAtItsLength) {

@@ -23,17 +23,17 @@ public:
         }
     }
     void onMouseEvent(const MouseEvent& /*event*/) override { note("mouse"); }
-    void start(GameApp* app) override {
+    void start(StateStack* app) override {
         note("start");
         app->pushState(this);
     }
-    void enter(GameApp* /*app*/) override { note("enter"); }
-    void leave(GameApp* /*app*/) override { note("leave"); }
-    void pause(GameApp* /*app*/) override {
+    void enter(StateStack* /*app*/) override { note("enter"); }
+    void leave(StateStack* /*app*/) override { note("leave"); }
+    void pause(StateStack* /*app*/) override {
         note("pause");
         enabled_ = false;
     }
-    void resume(GameApp* /*app*/) override {
+    void resume(StateStack* /*app*/) override {
         note("resume");
         enabled_ = true;
     }

@@ -16,11 +16,11 @@ class RecordingState : public GameState {
 public:
     void onKeyEvent(const KeyEvent& event) override { keys.push_back(event); }
     void onMouseEvent(const MouseEvent& event) override { mice.push_back(event); }
-    void start(GameApp*) override {}
-    void enter(GameApp*) override {}
-    void leave(GameApp*) override {}
-    void pause(GameApp*) override {}
-    void resume(GameApp*) override {}
+    void start(StateStack*) override {}
+    void enter(StateStack*) override {}
+    void leave(StateStack*) override {}
+    void pause(StateStack*) override {}
+    void resume(StateStack*) override {}
     void draw(Graphics*) override {}
     void update(int milliseconds) override { updates.push_back(milliseconds); }
     void releaseGraphics() override {}

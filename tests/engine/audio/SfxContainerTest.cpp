@@ -10,7 +10,7 @@
 #include "engine/audio/SfxContainer.hpp"
 #include "engine/audio/Sound.hpp"
 #include "engine/resources/ResourceManager.hpp"
-#include "support/TestApp.hpp"
+#include "engine/resources/ResourceRegistry.hpp"
 
 namespace {
 
@@ -147,15 +147,14 @@ TEST(SfxContainer, PlayStopAndTheEnabledSwitch) {
     EXPECT_FALSE(f.container.isPlaying("NOPE"));
 }
 
-TEST(SfxContainer, ItsManagerIsListedWithTheApplicationWhileItLives) {
-    TestApp app;
+TEST(SfxContainer, ItsManagerIsListedForVideoModeChangesWhileItLives) {
     ResourceManager* manager = nullptr;
     {
         Fixture f;
         manager = f.container.getResourceManager();
-        const auto& listed = app.getRegisteredResourceManagers();
+        const auto& listed = ResourceRegistry::instance().managers();
         EXPECT_NE(std::find(listed.begin(), listed.end(), manager), listed.end());
     }
-    const auto& listed = app.getRegisteredResourceManagers();
+    const auto& listed = ResourceRegistry::instance().managers();
     EXPECT_EQ(std::find(listed.begin(), listed.end(), manager), listed.end());
 }

@@ -47,8 +47,8 @@ protected:
 };
 
 TEST_F(ConfigTest, EveryElementFillsItsFields) {
-    ASSERT_TRUE(config().load(writeFile("full.xml", kFullConfig)));
-    const Config& c = config();
+    ASSERT_TRUE(Config::instance().load(writeFile("full.xml", kFullConfig)));
+    const Config& c = Config::instance();
     EXPECT_TRUE(c.hasResolution());
     EXPECT_EQ(1024, c.getWidth());
     EXPECT_EQ(768, c.getHeight());
@@ -79,26 +79,26 @@ TEST_F(ConfigTest, EveryElementFillsItsFields) {
 }
 
 TEST_F(ConfigTest, CursorsAreSelectedByPositionNotById) {
-    ASSERT_TRUE(config().load(writeFile("cursors.xml", kFullConfig)));
-    EXPECT_FALSE(config().setCursor(0)) << "no application yet";
-    EXPECT_EQ(-1, config().getCurrentCursor());
+    ASSERT_TRUE(Config::instance().load(writeFile("cursors.xml", kFullConfig)));
+    EXPECT_FALSE(Config::instance().setCursor(0)) << "no application yet";
+    EXPECT_EQ(-1, Config::instance().getCurrentCursor());
 
     TestApp app;
-    EXPECT_TRUE(config().setCursor(0));
-    EXPECT_TRUE(config().setCursor(1));
-    EXPECT_FALSE(config().setCursor(2));
-    EXPECT_FALSE(config().setCursor(-1));
-    EXPECT_EQ(1, config().getCurrentCursor());
-    EXPECT_TRUE(config().reapplyCursor());
+    EXPECT_TRUE(Config::instance().setCursor(0));
+    EXPECT_TRUE(Config::instance().setCursor(1));
+    EXPECT_FALSE(Config::instance().setCursor(2));
+    EXPECT_FALSE(Config::instance().setCursor(-1));
+    EXPECT_EQ(1, Config::instance().getCurrentCursor());
+    EXPECT_TRUE(Config::instance().reapplyCursor());
     EXPECT_EQ((std::vector<std::string>{"content/cursors/arrow.png", "content/cursors/hand.png",
                                         "content/cursors/hand.png"}),
               app.cursorImages);
 
     // The picture is looked for in the chosen content folder; a picture that
     // cannot be shown is reported to the caller.
-    config().setContentFolder("/opt/chrona");
+    Config::instance().setContentFolder("/opt/chrona");
     app.cursorImageLoads = false;
-    EXPECT_FALSE(config().setCursor(0));
+    EXPECT_FALSE(Config::instance().setCursor(0));
     EXPECT_EQ("/opt/chrona/cursors/arrow.png", app.cursorImages.back());
 }
 
@@ -109,32 +109,32 @@ TEST_F(ConfigTest, FullScreenModeTakesOnlyTheThreeExactWords) {
         {"fullscreen", Config::FullScreenUnset}, {"", Config::FullScreenUnset}};
     for (const auto& entry : cases) {
         Config::reset();
-        ASSERT_TRUE(config().load(writeFile("mode.xml", configWithMode(entry.first))));
-        EXPECT_EQ(entry.second, config().getFullScreenMode()) << entry.first;
+        ASSERT_TRUE(Config::instance().load(writeFile("mode.xml", configWithMode(entry.first))));
+        EXPECT_EQ(entry.second, Config::instance().getFullScreenMode()) << entry.first;
     }
 }
 
 TEST_F(ConfigTest, AbsentPartsKeepTheirStartingValues) {
-    ASSERT_TRUE(config().load(writeFile("sparse.xml",
+    ASSERT_TRUE(Config::instance().load(writeFile("sparse.xml",
                                         "<Config><Application><WindowCaption/></Application>"
                                         "<Savegame folder=\"Saves\"/><Volume musicVolume=\"abc\"/></Config>")));
-    EXPECT_FALSE(config().hasResolution());
-    EXPECT_EQ("", config().getWindowCaption());
-    EXPECT_EQ("Saves", config().getSaveGameFolder());
-    EXPECT_EQ("", config().getSaveGameFileName());
-    EXPECT_EQ(0, config().getSoundVolume());
-    EXPECT_EQ(0, config().getMusicVolume());
-    EXPECT_TRUE(config().getCursors().empty());
-    EXPECT_TRUE(config().getLogoScreens().empty());
-    EXPECT_EQ(Config::FullScreenUnset, config().getFullScreenMode());
+    EXPECT_FALSE(Config::instance().hasResolution());
+    EXPECT_EQ("", Config::instance().getWindowCaption());
+    EXPECT_EQ("Saves", Config::instance().getSaveGameFolder());
+    EXPECT_EQ("", Config::instance().getSaveGameFileName());
+    EXPECT_EQ(0, Config::instance().getSoundVolume());
+    EXPECT_EQ(0, Config::instance().getMusicVolume());
+    EXPECT_TRUE(Config::instance().getCursors().empty());
+    EXPECT_TRUE(Config::instance().getLogoScreens().empty());
+    EXPECT_EQ(Config::FullScreenUnset, Config::instance().getFullScreenMode());
 
     Config::reset();
-    EXPECT_FALSE(config().load(writeFile("broken.xml", "<Config><Volume soundVolume=\"10\"></Config")));
-    EXPECT_FALSE(config().load(::testing::TempDir() + "no-such-config.xml"));
-    EXPECT_FALSE(config().load(writeFile("other.xml", "<Settings/>")));
-    EXPECT_FALSE(config().hasResolution());
-    EXPECT_EQ(75, config().getSoundVolume());
-    EXPECT_EQ(50, config().getMusicVolume());
+    EXPECT_FALSE(Config::instance().load(writeFile("broken.xml", "<Config><Volume soundVolume=\"10\"></Config")));
+    EXPECT_FALSE(Config::instance().load(::testing::TempDir() + "no-such-config.xml"));
+    EXPECT_FALSE(Config::instance().load(writeFile("other.xml", "<Settings/>")));
+    EXPECT_FALSE(Config::instance().hasResolution());
+    EXPECT_EQ(75, Config::instance().getSoundVolume());
+    EXPECT_EQ(50, Config::instance().getMusicVolume());
 }
 
 }  // namespace

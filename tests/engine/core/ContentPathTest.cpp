@@ -12,7 +12,7 @@ TEST(ContentPathTest, ContentPathsMapOntoTheChosenFolder) {
     Config::reset();
     EXPECT_EQ("content/config/config.xml", ContentPath::resolve("content/config/config.xml"));
 
-    config().setContentFolder("/games/chrona/data");
+    Config::instance().setContentFolder("/games/chrona/data");
     EXPECT_EQ("/games/chrona/data/config/config.xml", ContentPath::resolve("content/config/config.xml"));
     EXPECT_EQ("/games/chrona/data", ContentPath::resolve("content"));
     EXPECT_EQ("contents/x.png", ContentPath::resolve("contents/x.png"));
@@ -21,9 +21,9 @@ TEST(ContentPathTest, ContentPathsMapOntoTheChosenFolder) {
     const std::string once = ContentPath::resolve("content/images/a.png");
     EXPECT_EQ(once, ContentPath::resolve(once));
 
-    config().setContentFolder("build/content/");
+    Config::instance().setContentFolder("build/content/");
     EXPECT_EQ("build/content/fonts/PH_big.fnt", ContentPath::resolve("content/fonts/PH_big.fnt"));
-    config().setContentFolder("content");
+    Config::instance().setContentFolder("content");
     EXPECT_EQ("content/fonts/PH_big.fnt", ContentPath::resolve("content/fonts/PH_big.fnt"));
 }
 
@@ -31,7 +31,7 @@ TEST(ContentPathTest, ParameterFileIsOpenedInTheContentFolder) {
     Config::reset();
     const std::string folder = ::testing::TempDir();
     std::ofstream(folder + "/tuning.cfg") << "Points.ItemFound = 100\n";
-    config().setContentFolder(folder);
+    Config::instance().setContentFolder(folder);
     const ConfigFile file("content/tuning.cfg");
     EXPECT_EQ(100, file.readInt("Points.ItemFound", 0));
 }

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "engine/core/RandomSource.hpp"
+#include "engine/core/ProcessRandom.hpp"
 
 TEST(RandomSource, SeededSourcesRepeatAndStayInRange) {
     SeededRandom first(42);
@@ -25,5 +25,5 @@ TEST(RandomSource, SeededSourcesRepeatAndStayInRange) {
     }
     EXPECT_GT(differences, 190);
     EXPECT_EQ(positions.size(), 5u);
-    EXPECT_GE(RandomSource::process().next(), 0);
+    EXPECT_GE(ProcessRandom::instance().next(), 0);
 }

@@ -32,19 +32,6 @@ bool near(const Color& a, const Color& b, int tolerance = 3) {
                                         << int(got_.g) << "," << int(got_.b);                                 \
     } while (0)
 
-// Just enough application for the renderer's statistics and screen height.
-class StubApp : public GameApp {
-public:
-    explicit StubApp(int screenHeight) : GameApp(std::make_unique<ManualClock>()) { screenHeight_ = screenHeight; }
-    void init() override {}
-    char translateKey(int) override { return 0; }
-    void run() override {}
-    Point getLastMousePosition() const override { return Point(); }
-    void setLastMousePosition(const Point&) override {}
-    Graphics* getGraphics() override { return nullptr; }
-    bool setCursorImage(const std::string&) override { return false; }
-};
-
 class GLGraphicsTest : public testing::Test {
 protected:
     void SetUp() override { window.beginFrame(); }
@@ -119,9 +106,10 @@ TEST_F(GLGraphicsTest, ClipRectCountsFromTheTopOfTheScreen) {
     EXPECT_PIXEL(frame, 50, 70, kBlack);
     EXPECT_PIXEL(frame, 50, 19, kBlack);
 
-    // With an application, its screen height is the reference.
-    StubApp app(600);
+    // With a screen height given, it is the reference.
+    g.setScreenHeight(600);
     g.setClipRect(10, 20, 100, 50);
+    g.setScreenHeight(0);
     glGetIntegerv(GL_SCISSOR_BOX, box);
     EXPECT_EQ(box[0], 10);
     EXPECT_EQ(box[1], 530);
@@ -193,14 +181,14 @@ TEST_F(GLGraphicsTest, TrianglesQuadsAndLines) {
 }
 
 TEST_F(GLGraphicsTest, MatrixCallsAreCountedAndTranslate) {
-    StubApp app(GLWindow::Height);
+    g.resetMatrixCounts();
     g.pushMatrix();
     g.translate(100, 50);
     g.fillRect(0, 0, 10, 10, Color(255, 255, 255));
     g.popMatrix();
     g.fillRect(0, 0, 10, 10, Color(255, 0, 0));
-    EXPECT_EQ(app.pushCount, 1u);
-    EXPECT_EQ(app.popCount, 1u);
+    EXPECT_EQ(g.matrixPushes(), 1u);
+    EXPECT_EQ(g.matrixPops(), 1u);
     auto frame = window.readFrame();
     EXPECT_PIXEL(frame, 105, 55, Color(255, 255, 255));
     EXPECT_PIXEL(frame, 5, 5, Color(255, 0, 0));

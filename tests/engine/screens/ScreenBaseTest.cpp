@@ -285,7 +285,7 @@ TEST_F(ScreenBaseTest, PausedScreenIsDrawnButGetsNoInputOrUpdate) {
 }
 
 TEST_F(ScreenBaseTest, LayersAreDrawnInOrderShiftedByTheLetterboxOffset) {
-    config().setOffsets(64, 0);
+    Config::instance().setOffsets(64, 0);
     auto* screen = new ProbeScreen(&log);
     auto* enter = new ManualTransition(&log);
     screen->setEnterTransition(enter);

@@ -59,7 +59,7 @@ void save(const SDLSurfaceImage& shot, const std::string& name) {
 TEST(MessageDialogGL, QuestionOpensOverTheTitleAndShowsItsTexts) {
     TestApp app(1024, 768);
     GLWindow::get();
-    config().setContentFolder(CHRONA_CONTENT_DIR);
+    Config::instance().setContentFolder(CHRONA_CONTENT_DIR);
     GLTextureFactory textures;
     auto texture = [&](const char* path) {
         return std::unique_ptr<Texture>(textures.load(path, nullptr, Texture::KeepAlphaMap));

@@ -45,7 +45,7 @@ public:
     Showcase() : manager(&screen) {
         // Textures go into the window's context, so it must be open first.
         GLWindow::get();
-        config().setContentFolder(CHRONA_CONTENT_DIR);
+        Config::instance().setContentFolder(CHRONA_CONTENT_DIR);
         background.reset(texture("content/images/menus/TitleBackground.png"));
         for (const char* name : {"menus/BtnN", "menus/BtnO", "menus/BtnP", "menus/BtnD", "widgets/CheckBoxOff",
                                  "widgets/CheckBoxOn", "widgets/CheckMark", "widgets/SliderTrack",

@@ -276,7 +276,7 @@ TEST_F(WidgetManagerTest, UpdateWalksFarthestFirstAndStopsWhenTheListChanges) {
 }
 
 TEST_F(WidgetManagerTest, LetterboxOffsetIsTakenOffMouseCoordinates) {
-    config().setOffsets(64, 0);
+    Config::instance().setOffsets(64, 0);
     RecordingWidget narrow("narrow", &log, 30, 0, 0, 10, 10);
     manager().add(&narrow);
     manager().update(0, &screen);
@@ -296,7 +296,7 @@ TEST_F(WidgetManagerTest, LetterboxOffsetIsTakenOffMouseCoordinates) {
 }
 
 TEST_F(WidgetManagerTest, WidgetAddedUnderTheRestingPointerIsEnteredAtOnce) {
-    config().setOffsets(64, 0);
+    Config::instance().setOffsets(64, 0);
     app.setLastMousePosition(Point(84, 20));
     RecordingWidget first("first", &log, 0, 0, 0, 30, 30), second("second", &log, 0, 0, 0, 30, 30),
         elsewhere("elsewhere", &log, 500, 500);

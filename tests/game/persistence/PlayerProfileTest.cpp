@@ -206,7 +206,7 @@ TEST(PlayerProfiles, SelectRemoveAndNameChecks) {
 }
 
 TEST(PlayerProfiles, TheSaveStoreAdoptsTheProcessWideInstance) {
-    PlayerProfiles::destroyInstance();
+    PlayerProfiles::reset();
     ASSERT_FALSE(PlayerProfiles::hasInstance());
     {
         FileSaveGame store("", nullptr);
@@ -217,5 +217,5 @@ TEST(PlayerProfiles, TheSaveStoreAdoptsTheProcessWideInstance) {
     }
     EXPECT_FALSE(PlayerProfiles::hasInstance()) << "the store ends the profiles with it";
     EXPECT_EQ(PlayerProfiles::instance().count(), 0);
-    PlayerProfiles::destroyInstance();
+    PlayerProfiles::reset();
 }

@@ -24,7 +24,7 @@ const GameId kGameId;
 
 // Loads the file into a fresh store; -1 when it fails to load or is damaged.
 int profilesInFile(const std::string& path) {
-    PlayerProfiles::destroyInstance();
+    PlayerProfiles::reset();
     FileSaveGame store(path, &kGameId);
     GameSaveEntries::registerAll(store, 75, 50);
     testing::internal::CaptureStdout();
@@ -39,7 +39,7 @@ int profilesInFile(const std::string& path) {
 // Child: keeps adding a profile and saving, and after every completed save
 // reports the number of profiles in it through the pipe. Never returns.
 [[noreturn]] void saveForever(const std::string& path, int reportFd) {
-    PlayerProfiles::destroyInstance();
+    PlayerProfiles::reset();
     FileSaveGame store(path, &kGameId);
     GameSaveEntries::registerAll(store, 75, 50);
     if (!store.load()) {
@@ -65,7 +65,7 @@ TEST(SaveCrash, KillingTheGameWhileItSavesNeverLosesACompletedSave) {
     TempFolder folder;
     const std::string path = folder.file("save.dat");
     {
-        PlayerProfiles::destroyInstance();
+        PlayerProfiles::reset();
         FileSaveGame store(path, &kGameId);
         GameSaveEntries::registerAll(store, 75, 50);
         store.save();
@@ -105,5 +105,5 @@ TEST(SaveCrash, KillingTheGameWhileItSavesNeverLosesACompletedSave) {
     }
     EXPECT_GE(kills, 200);
     EXPECT_GE(lastCompleted, 220) << "every round completed at least one save";
-    PlayerProfiles::destroyInstance();
+    PlayerProfiles::reset();
 }

@@ -29,7 +29,7 @@ const GameId kGameId;
 // The game's store with its five entries; the profiles are a fresh instance.
 struct GameStore {
     explicit GameStore(const std::string& path) : store(path, &kGameId) {
-        PlayerProfiles::destroyInstance();
+        PlayerProfiles::reset();
         GameSaveEntries::registerAll(store, 75, 50);
         profiles = &PlayerProfiles::instance();
     }

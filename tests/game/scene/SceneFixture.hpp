@@ -31,16 +31,16 @@ protected:
 
     void SetUp() override {
         Config::reset();
-        config().setContentFolder(std::string(CHRONA_TEST_DATA_DIR) + "/hoscene");
+        Config::instance().setContentFolder(std::string(CHRONA_TEST_DATA_DIR) + "/hoscene");
         ItemRegistry::reset();
         ItemRendererFactory::reset();
-        SceneIndex::destroyInstance();
+        SceneIndex::reset();
         SceneIndex::instance().load(ContentPath::resolve("content/config/scene/sceneIndex.xml"));
     }
     void TearDown() override {
         ItemRegistry::reset();
         ItemRendererFactory::reset();
-        SceneIndex::destroyInstance();
+        SceneIndex::reset();
         Config::reset();
     }
 };

@@ -45,10 +45,10 @@ TEST(SceneGL, FixtureSceneWithItsGoalPanel) {
     TestApp app(1024, 768);
     GLWindow& window = GLWindow::get();
     Config::reset();
-    config().setContentFolder(joinedContent());
-    config().load(ContentPath::resolve("content/config/config.xml"));
+    Config::instance().setContentFolder(joinedContent());
+    Config::instance().load(ContentPath::resolve("content/config/config.xml"));
     ItemRegistry::reset();
-    SceneIndex::destroyInstance();
+    SceneIndex::reset();
     SceneIndex::instance().load(ContentPath::resolve("content/config/scene/sceneIndex.xml"));
     ConfigFile parameters(ContentPath::resolve("content/config/GameParameters.cfg"));
 
@@ -81,6 +81,6 @@ TEST(SceneGL, FixtureSceneWithItsGoalPanel) {
     app.leaveAllStates();
     ItemRegistry::reset();
     ItemRendererFactory::reset();
-    SceneIndex::destroyInstance();
+    SceneIndex::reset();
     Config::reset();
 }

@@ -68,7 +68,7 @@ class TestSceneTest : public SceneFixture {
 protected:
     void SetUp() override {
         SceneFixture::SetUp();
-        config().load(ContentPath::resolve("content/config/config.xml"));
+        Config::instance().load(ContentPath::resolve("content/config/config.xml"));
     }
     void TearDown() override {
         app.leaveAllStates();

@@ -75,8 +75,8 @@ TEST(ScoreWidget, NeverFallsBelowZeroAndTakesItsPictureSize) {
 
 TEST(RewardWidget, BlocksInputWhileTheBadgePlays) {
     Config::reset();
-    config().setContentFolder(std::string(CHRONA_TEST_DATA_DIR) + "/hoscene");
-    config().load(ContentPath::resolve("content/config/config.xml"));
+    Config::instance().setContentFolder(std::string(CHRONA_TEST_DATA_DIR) + "/hoscene");
+    Config::instance().load(ContentPath::resolve("content/config/config.xml"));
     TestApp app;
     {
         Stage stage;
