@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/resources/DeferableResource.hpp"
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/DeferableResource.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 
 // A streamed piece of music. Only one piece plays at a time: starting one
 // halts whatever played before. Fades are optional for a backend.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/resources/DeferableResource.hpp"
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/DeferableResource.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 
 // A sound effect loaded into memory. Each play takes any free mixer channel;
 // stop, fadeOut and isPlaying concern the channel of the latest play only.

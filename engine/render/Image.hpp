@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/render/Color.hpp"
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 
 class ImageGraphics;
 

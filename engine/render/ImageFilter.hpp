@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 
 class Image;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/resources/DeferableResource.hpp"
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/DeferableResource.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 
 class Image;
 

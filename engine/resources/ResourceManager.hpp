@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 
 class Font;
 class Music;

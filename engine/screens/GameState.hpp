@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/resources/ReferenceCountable.hpp"
-#include "engine/screens/InputListener.hpp"
+#include "engine/core/ReferenceCountable.hpp"
+#include "engine/core/InputListener.hpp"
 
 class StateStack;
 class Graphics;

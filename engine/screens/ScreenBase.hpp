@@ -6,8 +6,8 @@
 
 #include "engine/screens/ButtonListener.hpp"
 #include "engine/screens/GameState.hpp"
-#include "engine/screens/MouseListener.hpp"
-#include "engine/screens/TransitionListener.hpp"
+#include "engine/core/MouseListener.hpp"
+#include "engine/transitions/TransitionListener.hpp"
 
 class MouseListeningWidget;
 class ResourceManager;

@@ -5,8 +5,8 @@
 
 #include "engine/render/Color.hpp"
 #include "engine/render/IntRect.hpp"
-#include "engine/resources/DeferableResource.hpp"
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/DeferableResource.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 
 class Graphics;
 class ImageGraphics;

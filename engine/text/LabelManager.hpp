@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 
 namespace tinyxml2 {
 class XMLDocument;

@@ -1,6 +1,6 @@
 #include "engine/transitions/Transition.hpp"
 
-#include "engine/screens/TransitionListener.hpp"
+#include "engine/transitions/TransitionListener.hpp"
 
 void Transition::start(TransitionListener* listener, int id) {
     listener_ = listener;

@@ -1,6 +1,6 @@
 #include "engine/widgets/InterfaceSound.hpp"
 
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/audio/Sound.hpp"
 
 namespace {

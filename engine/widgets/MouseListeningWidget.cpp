@@ -1,6 +1,6 @@
 #include "engine/widgets/MouseListeningWidget.hpp"
 
-#include "engine/screens/MouseListener.hpp"
+#include "engine/core/MouseListener.hpp"
 
 void MouseListeningWidget::onMousePress(const MouseEvent& event) {
     if (listener_ != nullptr) {

@@ -2,7 +2,7 @@
 
 #include "engine/core/KeyEvent.hpp"
 #include "engine/core/MouseEvent.hpp"
-#include "engine/resources/ReferenceCountable.hpp"
+#include "engine/core/ReferenceCountable.hpp"
 #include "engine/widgets/WidgetBounds.hpp"
 
 class Graphics;

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/screens/InputListener.hpp"
+#include "engine/core/InputListener.hpp"
 
 class Graphics;
 class ScreenBase;

@@ -7,8 +7,8 @@
 
 #include "engine/app/KeyboardHook.hpp"
 #include "engine/core/ProcessRandom.hpp"
-#include "engine/audio/SceneMusicTable.hpp"
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SceneMusicTable.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/audio/SoundSystem.hpp"
 #include "engine/app/VideoModes.hpp"
 #include "engine/config/Config.hpp"

@@ -14,7 +14,7 @@
 #include "engine/transitions/EmptyTransition.hpp"
 #include "engine/transitions/FadeInTransition.hpp"
 #include "engine/transitions/FadeOutTransition.hpp"
-#include "engine/widgets/AnimationWidget.hpp"
+#include "engine/animation/AnimationWidget.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/scene/data/GoalChooser.hpp"
 #include "game/scene/data/Item.hpp"

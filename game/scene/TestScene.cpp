@@ -6,7 +6,7 @@
 
 #include "engine/app/GameApp.hpp"
 #include "engine/core/ProcessRandom.hpp"
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/core/ContentPath.hpp"
 #include "engine/render/Texture.hpp"

@@ -1,6 +1,6 @@
 #include "game/scene/controls/HintButton.hpp"
 
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/config/ConfigFile.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"

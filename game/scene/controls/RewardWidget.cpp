@@ -4,7 +4,7 @@
 
 #include "engine/animation/Animation2D.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/core/ContentPath.hpp"
 #include "engine/render/Graphics.hpp"

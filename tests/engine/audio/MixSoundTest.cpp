@@ -15,7 +15,7 @@
 #include "engine/audio/MixMusic.hpp"
 #include "engine/audio/MixSound.hpp"
 #include "engine/audio/SDLSoundSystem.hpp"
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/screens/TransitionListener.hpp"
+#include "engine/transitions/TransitionListener.hpp"
 #include "engine/transitions/EmptyTransition.hpp"
 
 namespace {

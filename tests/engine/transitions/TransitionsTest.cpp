@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/screens/TransitionListener.hpp"
+#include "engine/transitions/TransitionListener.hpp"
 #include "engine/transitions/EmptyTransition.hpp"
 #include "engine/transitions/FadeInTransition.hpp"
 #include "engine/transitions/FadeOutTransition.hpp"

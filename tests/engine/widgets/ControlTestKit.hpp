@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/core/RandomSource.hpp"
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/audio/Sound.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/render/MinimalSurfaceImage.hpp"

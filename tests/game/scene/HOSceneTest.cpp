@@ -7,7 +7,7 @@
 
 #include "engine/core/MouseEvent.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
-#include "engine/widgets/AnimationWidget.hpp"
+#include "engine/animation/AnimationWidget.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/scene/renderers/AnimPlayerItemRenderer.hpp"
 #include "game/scene/renderers/CollectableItemRenderer.hpp"

@@ -12,8 +12,8 @@
 #include "engine/core/RandomSource.hpp"
 #include "engine/audio/MixMusic.hpp"
 #include "engine/audio/SDLSoundSystem.hpp"
-#include "engine/audio/SceneMusicTable.hpp"
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SceneMusicTable.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/audio/Sound.hpp"
 
 // Checks every sound and piece of music the build baked into content/: each

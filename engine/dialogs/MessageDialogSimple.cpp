@@ -1,11 +1,11 @@
-#include "engine/widgets/MessageDialogSimple.hpp"
+#include "engine/dialogs/MessageDialogSimple.hpp"
 
 #include "engine/config/Config.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/IntRect.hpp"
 #include "engine/screens/ScreenBase.hpp"
 #include "engine/text/Font.hpp"
-#include "engine/widgets/MessageDialogSimpleListener.hpp"
+#include "engine/dialogs/MessageDialogSimpleListener.hpp"
 #include "engine/widgets/SimpleImageButton.hpp"
 
 namespace {

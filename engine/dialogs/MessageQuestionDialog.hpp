@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/widgets/MessageDialog.hpp"
+#include "engine/dialogs/MessageDialog.hpp"
 
 class NewMessageQuestionDialogListener;
 

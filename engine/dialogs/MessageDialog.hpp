@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/widgets/AnimatedDialog.hpp"
+#include "engine/dialogs/AnimatedDialog.hpp"
 #include "engine/widgets/TarvikButtonListener.hpp"
 
 class TarvikButton;

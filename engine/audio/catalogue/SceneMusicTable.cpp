@@ -1,4 +1,4 @@
-#include "engine/audio/SceneMusicTable.hpp"
+#include "engine/audio/catalogue/SceneMusicTable.hpp"
 
 #include <tinyxml2.h>
 

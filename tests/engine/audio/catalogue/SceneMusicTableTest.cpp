@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/core/RandomSource.hpp"
-#include "engine/audio/SceneMusicTable.hpp"
+#include "engine/audio/catalogue/SceneMusicTable.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 
 #include <tinyxml2.h>
 

@@ -8,7 +8,7 @@
 #include "engine/animation/Animation2D.hpp"
 #include "engine/animation/AnimationListener.hpp"
 #include "engine/render/TextureFactory.hpp"
-#include "engine/widgets/AnimationWidget.hpp"
+#include "engine/animation/AnimationWidget.hpp"
 #include "tests/engine/widgets/ControlTestKit.hpp"
 #include "support/ScratchFolder.hpp"
 

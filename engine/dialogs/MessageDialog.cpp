@@ -1,4 +1,4 @@
-#include "engine/widgets/MessageDialog.hpp"
+#include "engine/dialogs/MessageDialog.hpp"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "engine/text/TextLabel.hpp"
+#include "engine/widgets/TextLabel.hpp"
 
 #include "engine/render/Graphics.hpp"
 #include "engine/text/Font.hpp"

@@ -1,4 +1,4 @@
-#include "engine/text/TextLabelEx.hpp"
+#include "engine/widgets/TextLabelEx.hpp"
 
 #include "engine/render/Graphics.hpp"
 

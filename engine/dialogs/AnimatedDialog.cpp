@@ -1,4 +1,4 @@
-#include "engine/widgets/AnimatedDialog.hpp"
+#include "engine/dialogs/AnimatedDialog.hpp"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "engine/animation/AnimationPlayerListener.hpp"
-#include "engine/widgets/MessageDialogDescription.hpp"
+#include "engine/dialogs/MessageDialogDescription.hpp"
 #include "engine/widgets/Widget.hpp"
 
 class Animation2D;

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "engine/text/AngelFont.hpp"
-#include "engine/text/TextLabel.hpp"
-#include "engine/text/TextLabelEx.hpp"
+#include "engine/widgets/TextLabel.hpp"
+#include "engine/widgets/TextLabelEx.hpp"
 #include "support/FakeTextureFactory.hpp"
 #include "support/RecordingGraphics.hpp"
 

@@ -1,6 +1,6 @@
-#include "engine/widgets/MessageQuestionDialog.hpp"
+#include "engine/dialogs/MessageQuestionDialog.hpp"
 
-#include "engine/widgets/NewMessageQuestionDialogListener.hpp"
+#include "engine/dialogs/NewMessageQuestionDialogListener.hpp"
 
 MessageQuestionDialog::MessageQuestionDialog(const MessageDialogDescription& description,
                                              NewMessageQuestionDialogListener* listener, int dialogId)

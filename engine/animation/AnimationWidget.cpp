@@ -1,4 +1,4 @@
-#include "engine/widgets/AnimationWidget.hpp"
+#include "engine/animation/AnimationWidget.hpp"
 
 #include <algorithm>
 

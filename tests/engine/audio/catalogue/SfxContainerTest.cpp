@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/core/RandomSource.hpp"
-#include "engine/audio/SfxContainer.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/audio/Sound.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/resources/ResourceRegistry.hpp"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/widgets/AnimatedDialog.hpp"
+#include "engine/dialogs/AnimatedDialog.hpp"
 #include "engine/widgets/SimpleButtonListener.hpp"
 
 class MessageDialogSimpleListener;
