@@ -18,6 +18,9 @@ public:
     ItemRegistry(const ItemRegistry&) = delete;
     ItemRegistry& operator=(const ItemRegistry&) = delete;
 
+    // The groups a scene draws, in the order it draws them.
+    static const std::vector<int>& displayedGroups();
+
     static ItemRegistry& instance();
     // Destroys every item and starts with an empty registry.
     static void reset();
