@@ -3,7 +3,6 @@
 #include <fstream>
 
 #include "engine/core/ContentPath.hpp"
-#include "engine/core/Log.hpp"
 #include "engine/core/XmlFile.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/ImageGraphics.hpp"
@@ -78,7 +77,10 @@ bool AngelFont::readDescriptor() {
                 file.warn(page, "a page needs a file");
             }
             const std::string image = directory + XmlFile::text(page, "file");
-            pages_.emplace_back(file.needsFile(page, image, "the page image") ? loadPage(image) : nullptr);
+            pages_.emplace_back(loadPage(image));
+            if (!pages_.back() && file.needsFile(page, image, "the page image")) {
+                file.warn(page, "the page image \"" + image + "\" cannot be read");
+            }
         }
     }
 
@@ -124,12 +126,7 @@ Texture* AngelFont::loadPage(const std::string& file) {
         ImageFilter* filter = isSingleChannelPng(file) ? coverageFilter_.get() : nullptr;
         page.reset(textures_->load(file, filter, Texture::KeepImage));
     }
-    if (page == nullptr || page->getWidth() == 0) {
-        logWarning("%s", XmlFile::message(ContentPath::resolve(path_), 0,
-                                          "the page image \"" + file + "\" cannot be read").c_str());
-        return nullptr;
-    }
-    return page.release();
+    return page != nullptr && page->getWidth() > 0 ? page.release() : nullptr;
 }
 
 const AngelFont::Glyph* AngelFont::findGlyph(int code) const {

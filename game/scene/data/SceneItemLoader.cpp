@@ -1,7 +1,6 @@
 #include "game/scene/data/SceneItemLoader.hpp"
 
-#include <iostream>
-
+#include "engine/core/Log.hpp"
 #include "engine/core/XmlFile.hpp"
 #include "game/scene/data/Item.hpp"
 #include "game/scene/data/ItemGroupRules.hpp"
@@ -81,7 +80,7 @@ const SceneIndexEntry* SceneItemLoader::load(int sceneId, const std::string& gro
     }
     SceneIndexEntry* entry = index.find(sceneId);
     if (!entry) {
-        std::cout << "scene " << sceneId << ": not in the scene index, no items\n";
+        logWarning("scene %d: not in the scene index, no items", sceneId);
         return nullptr;
     }
     std::vector<std::unique_ptr<ItemDescription>> descriptions = readItemFile(*entry, languageCode);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -132,6 +133,55 @@ TEST(LoaderBadInput, EveryLoaderSaysOneLineNamingTheFileAndGoesOn) {
         } else {
             EXPECT_THROW(loader.load(path), FileNotFoundError) << "the game cannot start without " << loader.name;
         }
+    }
+}
+
+TEST(LoaderBadInput, FaultsOfElementsAreReportedAtTheirLinesAndTheRestIsRead) {
+    const struct {
+        std::string loader;
+        std::string text;
+        std::vector<std::string> lines;  // after "FILE:"
+    } cases[] = {
+        {"config", "<Config>\n<Application/>\n<Language active='EN'/>\n</Config>",
+         {"1: the configuration needs a ScreenResolution with a width and a height",
+          "3: the configuration names no labels file"}},
+        {"font", "<font>\n<common lineHeight='0'/>\n<pages/>\n<chars>\n<char id='65' page='1'/>\n</chars>\n</font>",
+         {"2: the font needs a common element with a positive lineHeight",
+          "5: the glyph 65 lies on a page that does not exist"}},
+        {"sfx", "<SFX>\n<Sound path='a.wav'/>\n</SFX>", {"2: the effect has no name; skipped"}},
+        {"music", "<SceneMusic path='m/'>\n<Scene index='1'><Music file='none.ogg'/></Scene>\n</SceneMusic>",
+         {"2: the music \"m/none.ogg\" does not exist"}},
+        {"animation", "<Scene length='10'>\n<Object/>\n</Scene>", {"2: the Object lacks file"}},
+        {"scene index",
+         "<Indexes>\n<Index id='100' fileName='a' path='p/'/>\n<Index id='100' fileName='b' path='p/'/>\n"
+         "<Index id='101'/>\n</Indexes>",
+         {"3: the scene id 100 is listed twice", "4: the Index lacks fileName, path"}},
+        {"item file", "<Scene>\n<Item name='x'/>\n</Scene>",
+         {"1: the scene has no Screen element",
+          "2: the Item lacks image, layer, majorGroupID, minorGroupID, x, y, angle, R, G, B, A, type, infoTip, typeId"}},
+        {"group rules", "<ItemGroupRules>\n<Rule groupId='1' typeId='2'/>\n</ItemGroupRules>",
+         {"2: a Rule needs groupId, typeId and type"}},
+        {"renderer rules", "<ItemRendererRules>\n<Rule groupId='1'/>\n</ItemRendererRules>",
+         {"2: a Rule needs a renderer"}},
+        {"mechanics",
+         "<SceneMechanics>\n<CollectGroup>\n<Collect name='a' typeId='1'/>\n</CollectGroup>\n<Screen/>\n"
+         "</SceneMechanics>",
+         {"3: a Collect needs name, typeId and pick", "5: a Screen step needs a type"}},
+        {"parameters", "A = 1\nB = 2\n", {"2: the file ends before its end marker EndConfigFile"}},
+    };
+    const std::vector<Loader> all = loaders();
+    const std::string path = scratchFolder("badinput") + "x.xml";
+    for (const auto& c : cases) {
+        const auto loader = std::find_if(all.begin(), all.end(), [&c](const Loader& l) { return l.name == c.loader; });
+        ASSERT_NE(loader, all.end()) << c.loader;
+        writeAll(path, c.text);
+        std::vector<std::string> expected;
+        for (const std::string& line : c.lines) {
+            expected.push_back(path + ":" + line);
+        }
+        LogCapture log;
+        loader->load(path);
+        EXPECT_EQ(log.lines(), expected) << c.loader;
     }
 }
 
