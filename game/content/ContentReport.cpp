@@ -1,5 +1,6 @@
 #include "game/content/ContentReport.hpp"
 
+#include <algorithm>
 #include <cctype>
 
 #include "engine/core/XmlNumber.hpp"
@@ -21,6 +22,13 @@ void ContentReport::addLine(const std::string& line) {
         }
     }
     add("", 0, line);
+}
+
+void ContentReport::add(const std::string& file, int line, const std::string& what) {
+    const auto same = [&](const Problem& p) { return p.line == line && p.file == file && p.what == what; };
+    if (std::none_of(problems_.begin(), problems_.end(), same)) {
+        problems_.push_back({file, line, what});
+    }
 }
 
 void ContentReport::print(std::ostream& out) const {

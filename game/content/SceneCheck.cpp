@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <memory>
-#include <set>
 
+#include "engine/core/RandomSource.hpp"
 #include "engine/core/XmlFile.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "game/scene/data/GoalChooser.hpp"
+#include "game/scene/data/Item.hpp"
 #include "game/scene/data/ItemRegistry.hpp"
 #include "game/scene/data/SceneItemLoader.hpp"
 #include "game/scene/data/SceneMechanics.hpp"
@@ -37,18 +38,18 @@ struct AlphaPicture {
 
 void SceneCheck::run() {
     readFlowPaths();
-    groupRules_.load(paths_.config + paths_.groupRules);
-    renderers_.loadRules(paths_.config + paths_.rendererRules);
+    const std::string rendererRules = paths_.config + paths_.rendererRules;
+    renderers_.loadRules(rendererRules);
     for (const ItemRendererRule& rule : renderers_.getRules()) {
         if (rule.renderer < 0 || rule.renderer > 3) {
-            files_.report().add(files_.path(paths_.config + paths_.rendererRules), rule.line,
+            files_.report().add(files_.path(rendererRules), rule.line,
                                 "there is no renderer " + std::to_string(rule.renderer) + " (0..3)");
         }
     }
     SceneIndex index;
     index.load(IndexFile);
     for (int id : index.idsInFileOrder()) {
-        SceneIndexEntry& entry = *index.find(id);
+        const SceneIndexEntry& entry = *index.find(id);
         if (id < 100 || id > 299) {
             files_.report().add(files_.path(IndexFile), entry.line,
                                 "the scene id " + std::to_string(id) + " is not a location scene (100..299)");
@@ -56,7 +57,7 @@ void SceneCheck::run() {
         }
         labels_.use("SCENE_" + std::to_string(id), IndexFile, entry.line);
         labels_.use("SCENE_DESCRIPTION_" + std::to_string(id), IndexFile, entry.line);
-        checkScene(entry);
+        checkScene(index, entry);
     }
 }
 
@@ -78,70 +79,71 @@ void SceneCheck::readFlowPaths() {
     }
 }
 
-int SceneCheck::groupOf(const ItemDescription& item) const {
-    return groupRules_.groupFor(item.type, item.typeId);
-}
-
-bool SceneCheck::isDisplayed(const ItemDescription& item) const {
+bool SceneCheck::isDisplayed(int group) {
     const std::vector<int>& displayed = ItemRegistry::displayedGroups();
-    return std::find(displayed.begin(), displayed.end(), groupOf(item)) != displayed.end();
+    return std::find(displayed.begin(), displayed.end(), group) != displayed.end();
 }
 
-bool SceneCheck::isGoal(const ItemDescription& item) const {
-    const int group = groupOf(item);
+bool SceneCheck::isGoal(int group) {
     return group == ItemRegistry::Candidates || group == ItemRegistry::Goals;
 }
 
-void SceneCheck::checkScene(SceneIndexEntry& entry) {
+void SceneCheck::checkScene(SceneIndex& index, const SceneIndexEntry& entry) {
     const std::string itemFile = entry.itemFilePath(language_);
     if (!files_.require(itemFile, IndexFile, entry.line, "")) {
         return;
     }
-    const Items items = SceneItemLoader::readItemFile(entry, language_);
+    ItemRegistry registry;
+    SceneItemLoader::load(entry.id, paths_.config + paths_.groupRules, language_, index, registry);
+    std::vector<Item*> items = registry.itemsOfScene(entry.id);
+    std::sort(items.begin(), items.end(), [](const Item* a, const Item* b) { return a->getIndex() < b->getIndex(); });
     const std::string prefix = parameters_.count("Game.Images.Silhouettes.Prefix")
                                    ? parameters_.at("Game.Images.Silhouettes.Prefix")
                                    : "";
-    for (const auto& item : items) {
-        if (!item->infoTip.empty()) {
-            files_.require(item->infoTip, itemFile, item->line, "the animation");
-        } else if (!item->image.empty()) {
-            files_.require(entry.path + item->image, itemFile, item->line, "the image");
+    for (const Item* item : items) {
+        const ItemDescription& d = item->description();
+        if (!d.infoTip.empty()) {
+            files_.require(d.infoTip, itemFile, d.line, "the animation");
+        } else if (!d.image.empty()) {
+            files_.require(entry.path + d.image, itemFile, d.line, "the image");
         }
+        const int group = registry.groupOf(item);
         ItemRendererFactoryInput query;
-        query.groupId = groupOf(*item);
-        query.typeId = item->typeId;
-        query.type = item->type;
+        query.groupId = group;
+        query.typeId = d.typeId;
+        query.type = d.type;
         const int renderer = renderers_.rendererIdFor(query);
-        if (isDisplayed(*item) && (renderer < 0 || renderer > 3)) {
-            files_.report().add(files_.path(itemFile), item->line, "no renderer rule draws the item " + item->name);
+        if (isDisplayed(group) && (renderer < 0 || renderer > 3)) {
+            files_.report().add(files_.path(itemFile), d.line, "no renderer rule draws the item " + d.name);
         }
-        if (isGoal(*item)) {
-            if (item->name.empty()) {
-                files_.report().add(files_.path(itemFile), item->line, "the goal has no name for the goal panel");
+        if (isGoal(group)) {
+            if (d.name.empty()) {
+                files_.report().add(files_.path(itemFile), d.line, "the goal has no name for the goal panel");
             }
-            files_.require(entry.path + prefix + item->image, itemFile, item->line, "the silhouette");
+            files_.require(entry.path + prefix + d.image, itemFile, d.line, "the silhouette");
         }
     }
-    checkVisibility(itemFile, entry.path, items);
-    checkMechanics(entry, items);
+    checkVisibility(itemFile, entry.path, registry, items);
+    checkMechanics(entry, registry);
 }
 
 void SceneCheck::checkVisibility(const std::string& itemFile, const std::string& folder,
-                                 const Items& items) {
+                                 const ItemRegistry& registry, const std::vector<Item*>& items) {
     struct Drawn {
-        const ItemDescription* item;
+        const Item* item;
         int x, y;
         std::shared_ptr<AlphaPicture> picture;
     };
     std::vector<Drawn> drawn;
-    for (const auto& item : items) {
-        if (isDisplayed(*item) && files_.exists(folder + item->image)) {
-            drawn.push_back({item.get(), static_cast<int>(item->x), static_cast<int>(item->y),
-                             std::make_shared<AlphaPicture>(files_.path(folder + item->image))});
+    for (const Item* item : items) {
+        const ItemDescription& d = item->description();
+        if (isDisplayed(registry.groupOf(item)) && files_.exists(folder + d.image)) {
+            drawn.push_back({item, static_cast<int>(d.x), static_cast<int>(d.y),
+                             std::make_shared<AlphaPicture>(files_.path(folder + d.image))});
         }
     }
     std::stable_sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
-        return a.item->layer < b.item->layer;
+        return a.item->description().layer < b.item->description().layer;
     });
     // The goal panel lies over the bottom right corner of the scene.
     const std::string panel = "content/images/scenegui/GUIBase.png";
@@ -151,7 +153,7 @@ void SceneCheck::checkVisibility(const std::string& itemFile, const std::string&
     }
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         const Drawn& goal = drawn[i];
-        if (!goal.item || !isGoal(*goal.item)) {
+        if (!goal.item || !isGoal(registry.groupOf(goal.item))) {
             continue;
         }
         int opaque = 0;
@@ -174,15 +176,15 @@ void SceneCheck::checkVisibility(const std::string& itemFile, const std::string&
             }
         }
         if (opaque == 0 || visible < MinimumVisibleShare * opaque) {
-            files_.report().add(files_.path(itemFile), goal.item->line,
-                                "the goal " + goal.item->name + " is hidden: only " +
+            files_.report().add(files_.path(itemFile), goal.item->description().line,
+                                "the goal " + goal.item->description().name + " is hidden: only " +
                                     std::to_string(opaque ? 100 * visible / opaque : 0) +
                                     "% of it can be clicked (at least 25% must)");
         }
     }
 }
 
-void SceneCheck::checkMechanics(const SceneIndexEntry& entry, const Items& items) {
+void SceneCheck::checkMechanics(const SceneIndexEntry& entry, ItemRegistry& registry) {
     const std::string file = paths_.config + SceneMechanics::locationFileName(entry.id);
     if (!files_.require(file, IndexFile, entry.line, "")) {
         return;
@@ -191,12 +193,8 @@ void SceneCheck::checkMechanics(const SceneIndexEntry& entry, const Items& items
     if (!mechanics.load(file)) {
         return;
     }
-    std::vector<const ItemDescription*> pool;
-    for (const auto& item : items) {
-        if (groupOf(*item) == ItemRegistry::Candidates) {
-            pool.push_back(item.get());
-        }
-    }
+    SeededRandom random(1);
+    GoalChooser chooser(registry, entry.id, random, true);
     int chosenTotal = 0;
     int number = 0;
     for (const MechanicsStep& step : mechanics.steps()) {
@@ -208,18 +206,10 @@ void SceneCheck::checkMechanics(const SceneIndexEntry& entry, const Items& items
             files_.report().add(files_.path(file), step.line,
                                 "the step names no goal panel (COUNT_STACK_GOAL_RENDERER or SILHOUETTE_GOAL_RENDERER)");
         }
-        std::vector<const ItemDescription*> chosen;
         for (const CollectRule& rule : step.collect) {
-            std::vector<const ItemDescription*> candidates;
-            std::set<int> collections;
-            for (const ItemDescription* item : pool) {
-                if (std::find(rule.typeIds.begin(), rule.typeIds.end(), item->typeId) != rule.typeIds.end() &&
-                    (!GoalChooser::isCollection(item->typeId) || collections.insert(item->typeId).second)) {
-                    candidates.push_back(item);
-                }
-            }
-            const bool all = rule.pick == CollectRule::All;
-            if (candidates.empty() || (!all && rule.count > static_cast<int>(candidates.size()))) {
+            // The chooser cuts the candidates to the count: fewer means too few.
+            const int candidates = static_cast<int>(chooser.candidates(rule).size());
+            if (candidates == 0 || (rule.pick != CollectRule::All && rule.count > candidates)) {
                 std::string kinds;
                 for (int typeId : rule.typeIds) {
                     kinds += (kinds.empty() ? "" : ",") + std::to_string(typeId);
@@ -227,30 +217,17 @@ void SceneCheck::checkMechanics(const SceneIndexEntry& entry, const Items& items
                 files_.report().add(files_.path(file), rule.line,
                                     "the rule asks for " +
                                         (rule.count < 0 ? std::string("every") : std::to_string(rule.count)) +
-                                        " of typeIds " + kinds + " but only " + std::to_string(candidates.size()) +
+                                        " of typeIds " + kinds + " but only " + std::to_string(candidates) +
                                         " candidates are left");
             }
-            if (!all && rule.count >= 0 && rule.count < static_cast<int>(candidates.size())) {
-                candidates.resize(static_cast<std::size_t>(rule.count));
-            }
-            chosen.insert(chosen.end(), candidates.begin(), candidates.end());
         }
-        // Collections come whole; everything chosen leaves the candidates.
-        std::set<const ItemDescription*> goals;
-        for (const ItemDescription* item : chosen) {
-            for (const ItemDescription* other : pool) {
-                if (other == item || (GoalChooser::isCollection(item->typeId) && other->typeId == item->typeId)) {
-                    goals.insert(other);
-                }
-            }
-        }
-        if (goals.empty()) {
+        const std::size_t before = registry.items(ItemRegistry::Goals, entry.id).size();
+        chooser.fill(step);
+        const int goals = static_cast<int>(registry.items(ItemRegistry::Goals, entry.id).size() - before);
+        if (goals == 0) {
             files_.report().add(files_.path(file), step.line, "step " + std::to_string(number) + " chooses no goals");
         }
-        pool.erase(std::remove_if(pool.begin(), pool.end(),
-                                  [&goals](const ItemDescription* i) { return goals.count(i) > 0; }),
-                   pool.end());
-        chosenTotal += static_cast<int>(goals.size());
+        chosenTotal += goals;
     }
     if (chosenTotal != ObjectsPerScene) {
         files_.report().add(files_.path(file), mechanics.line(),

@@ -1,20 +1,19 @@
 #pragma once
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "game/content/ContentFiles.hpp"
 #include "game/content/LabelCheck.hpp"
-#include "game/scene/data/ItemDescription.hpp"
-#include "game/scene/data/ItemGroupRules.hpp"
+#include "game/scene/data/ItemRegistry.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/scene/renderers/ItemRendererFactory.hpp"
 
 // Checks the hidden-object scenes, read through the game's loaders (scene
 // index, item files, item group and renderer rules, mechanics files): the
-// files they name, the labels, silhouettes and renderers their items need. It also plays the goal
+// files they name, the labels, silhouettes and renderers their items need,
+// and the goals each step of a scene chooses (with the game's GoalChooser). It also plays the goal
 // choice of every step to see the scene has enough candidates, and checks
 // that every candidate shows at least a quarter of itself above everything
 // drawn over it (the goal panel included), so every goal can be clicked.
@@ -32,7 +31,6 @@ public:
     void run();
 
 private:
-    using Items = std::vector<std::unique_ptr<ItemDescription>>;
     struct Paths {
         std::string config = "content/config/scene/";
         std::string groupRules = "ItemGroupRules.xml";
@@ -41,18 +39,17 @@ private:
     static constexpr const char* IndexFile = "content/config/scene/sceneIndex.xml";
 
     void readFlowPaths();
-    void checkScene(SceneIndexEntry& entry);
-    void checkVisibility(const std::string& itemFile, const std::string& folder, const Items& items);
-    void checkMechanics(const SceneIndexEntry& entry, const Items& items);
-    int groupOf(const ItemDescription& item) const;
-    bool isDisplayed(const ItemDescription& item) const;
-    bool isGoal(const ItemDescription& item) const;
+    void checkScene(SceneIndex& index, const SceneIndexEntry& entry);
+    void checkVisibility(const std::string& itemFile, const std::string& folder, const ItemRegistry& registry,
+                         const std::vector<Item*>& items);
+    void checkMechanics(const SceneIndexEntry& entry, ItemRegistry& registry);
+    static bool isDisplayed(int group);
+    static bool isGoal(int group);
 
     const ContentFiles& files_;
     LabelCheck& labels_;
     const std::map<std::string, std::string>& parameters_;
     std::string language_;
     Paths paths_;
-    ItemGroupRules groupRules_;
     ItemRendererFactory renderers_;
 };
