@@ -1,14 +1,10 @@
 #include "engine/animation/AnimationPlayer.hpp"
 
-#include <tinyxml2.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 #include "engine/animation/Animation2D.hpp"
+#include "engine/core/XmlFile.hpp"
 #include "engine/resources/ResourceRegistry.hpp"
-#include "engine/core/ContentPath.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -16,39 +12,24 @@
 
 namespace {
 
-const char* const kImageAttributes[] = {"x", "y", "z", "ScaleX", "ScaleY", "Angle", "Red", "Green", "Blue", "Alpha"};
-
-int intAttribute(const tinyxml2::XMLElement* element, const char* name, int absent) {
-    const char* text = element->Attribute(name);
-    return text != nullptr ? std::atoi(text) : absent;
-}
-
-float floatAttribute(const tinyxml2::XMLElement* element, const char* name) {
-    return static_cast<float>(std::atof(element->Attribute(name)));
-}
-
 // The properties of an image key frame, or null (after saying which
-// attribute is missing) when one of the ten is absent.
-KeyFramePropertiesImage* readImageFrame(const tinyxml2::XMLElement* keyFrame, const std::string& path,
-                                        const std::string& object, int timeStamp) {
-    for (const char* name : kImageAttributes) {
-        if (keyFrame->Attribute(name) == nullptr) {
-            std::printf("animation %s: key frame %d of object %s has no attribute %s; key frame skipped\n",
-                        path.c_str(), timeStamp, object.c_str(), name);
-            return nullptr;
-        }
+// attributes are missing) when one of the ten is absent.
+KeyFramePropertiesImage* readImageFrame(const XmlFile& file, const tinyxml2::XMLElement* keyFrame) {
+    if (!file.hasAll(keyFrame, {"x", "y", "z", "ScaleX", "ScaleY", "Angle", "Red", "Green", "Blue", "Alpha"},
+                     "the key frame")) {
+        return nullptr;
     }
     auto* image = new KeyFramePropertiesImage();
-    image->x = floatAttribute(keyFrame, "x");
-    image->y = floatAttribute(keyFrame, "y");
-    image->z = floatAttribute(keyFrame, "z");
-    image->scaleX = floatAttribute(keyFrame, "ScaleX");
-    image->scaleY = floatAttribute(keyFrame, "ScaleY");
-    image->angle = -floatAttribute(keyFrame, "Angle");
-    image->red = intAttribute(keyFrame, "Red", 255);
-    image->green = intAttribute(keyFrame, "Green", 255);
-    image->blue = intAttribute(keyFrame, "Blue", 255);
-    image->alpha = intAttribute(keyFrame, "Alpha", 255);
+    image->x = XmlFile::real(keyFrame, "x");
+    image->y = XmlFile::real(keyFrame, "y");
+    image->z = XmlFile::real(keyFrame, "z");
+    image->scaleX = XmlFile::real(keyFrame, "ScaleX");
+    image->scaleY = XmlFile::real(keyFrame, "ScaleY");
+    image->angle = -XmlFile::real(keyFrame, "Angle");
+    image->red = XmlFile::number(keyFrame, "Red", 255);
+    image->green = XmlFile::number(keyFrame, "Green", 255);
+    image->blue = XmlFile::number(keyFrame, "Blue", 255);
+    image->alpha = XmlFile::number(keyFrame, "Alpha", 255);
     return image;
 }
 
@@ -107,48 +88,45 @@ Animation2D* AnimationPlayer::loadAnimation(const std::string& path, int id) {
 }
 
 void AnimationPlayer::parse(const std::string& path, Animation2D& animation) const {
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
-        std::printf("animation %s: cannot be read: %s\n", path.c_str(), document.ErrorStr());
-        return;
-    }
-    const tinyxml2::XMLElement* scene = document.FirstChildElement("Scene");
+    const XmlFile file(path, "Scene");
+    const tinyxml2::XMLElement* scene = file.root();
     if (scene == nullptr) {
-        std::printf("animation %s: no Scene element\n", path.c_str());
         return;
     }
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     if (const char* name = scene->Attribute("name")) {
         animation.setName(name);
     }
-    animation.setLooping(intAttribute(scene, "loop", 0) != 0);
-    animation.setLength(intAttribute(scene, "length", 0));
+    animation.setLooping(XmlFile::number(scene, "loop", 0) != 0);
+    animation.setLength(XmlFile::number(scene, "length", 0));
     if (const tinyxml2::XMLElement* screen = scene->FirstChildElement("Screen")) {
-        animation.setGeometry(0, 0, intAttribute(screen, "Width", 0), intAttribute(screen, "Height", 0));
+        animation.setGeometry(0, 0, XmlFile::number(screen, "Width", 0), XmlFile::number(screen, "Height", 0));
     }
     for (const tinyxml2::XMLElement* object = scene->FirstChildElement("Object"); object != nullptr;
          object = object->NextSiblingElement("Object")) {
-        const char* file = object->Attribute("file");
-        if (file == nullptr) {
-            std::printf("animation %s: an Object has no file attribute; object skipped\n", path.c_str());
+        if (!file.hasAll(object, {"file"})) {
             continue;
         }
-        auto element = std::make_unique<AnimationElement2D>(&animation, intAttribute(object, "type", 0), file);
+        const std::string image = XmlFile::text(object, "file");
+        file.needsFile(object, folder + image, "the animation's image");
+        auto element = std::make_unique<AnimationElement2D>(&animation, XmlFile::number(object, "type", 0), image);
         for (const tinyxml2::XMLElement* keyFrame = object->FirstChildElement("KeyFrame"); keyFrame != nullptr;
              keyFrame = keyFrame->NextSiblingElement("KeyFrame")) {
-            const int timeStamp = intAttribute(keyFrame, "TimeStamp", -1);
+            const int timeStamp = XmlFile::number(keyFrame, "TimeStamp", -1);
             KeyFrameProperties* properties = nullptr;
-            if (intAttribute(keyFrame, "Type", 0) == 0) {
-                properties = readImageFrame(keyFrame, path, file, timeStamp);
+            if (XmlFile::number(keyFrame, "Type", 0) == 0) {
+                properties = readImageFrame(file, keyFrame);
                 if (properties == nullptr) {
                     continue;
                 }
             }
-            const MathFunction* function = interpolator(intAttribute(keyFrame, "TypeInterpolator", 0));
+            const MathFunction* function = interpolator(XmlFile::number(keyFrame, "TypeInterpolator", 0));
             auto frame = std::make_unique<KeyFrame>(timeStamp, properties,
                                                     function != nullptr ? new MathFunction(*function) : nullptr);
             if (!element->addKeyFrame(std::move(frame))) {
-                std::printf("animation %s: object %s has two key frames at %d ms; the second is skipped\n",
-                            path.c_str(), file, timeStamp);
+                file.warn(keyFrame, "the object " + image + " has two key frames at " + std::to_string(timeStamp) +
+                                        " ms; the second is skipped");
             }
         }
         animation.addElement(std::move(element));

@@ -1,6 +1,6 @@
 #include "engine/app/InputRecorder.hpp"
 
-#include <iostream>
+#include "engine/core/Log.hpp"
 
 #include "engine/app/InputScript.hpp"
 
@@ -20,7 +20,7 @@ bool InputRecorder::open(const std::string& path, unsigned seed) {
     path_ = path;
     out_.open(path, std::ios::out | std::ios::trunc);
     if (!out_) {
-        std::cout << "Cannot record the input into " << path << std::endl;
+        logWarning("Cannot record the input into %s", path.c_str());
         return false;
     }
     out_ << "# chrona input recording\nseed " << seed << "\n";

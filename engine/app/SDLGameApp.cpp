@@ -12,6 +12,7 @@
 
 #include "engine/core/Clock.hpp"
 #include "engine/core/KeyEvent.hpp"
+#include "engine/core/Log.hpp"
 #include "engine/core/MouseEvent.hpp"
 #include "engine/app/SDLClock.hpp"
 #include "engine/app/ScreenshotFolder.hpp"
@@ -106,7 +107,7 @@ bool SDLGameApp::startSDL() {
         return true;
     }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
-        std::cout << "Unable to initialise SDL: " << SDL_GetError() << std::endl;
+        logError("Unable to initialise SDL: %s", SDL_GetError());
         onError(0);
         return false;
     }
@@ -140,8 +141,7 @@ bool SDLGameApp::initVideo(int width, int height, int bitDepth) {
     beforeVideoInit();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     if (!setVideoMode(width, height, false)) {
-        std::cout << "Unable to set a " << width << " x " << height << " video mode: " << SDL_GetError()
-                  << std::endl;
+        logError("Unable to set a %d x %d video mode: %s", width, height, SDL_GetError());
         onError(2);
         return false;
     }
@@ -184,15 +184,14 @@ void SDLGameApp::setFullScreen(bool wanted) {
 bool SDLGameApp::switchVideoMode(int width, int height, bool fullScreen) {
     releaseGraphics();
     if (!setVideoMode(width, height, fullScreen)) {
-        std::cout << "Unable to switch the video mode: " << SDL_GetError() << std::endl;
+        logWarning("Unable to switch the video mode: %s", SDL_GetError());
         restoreGraphics();
         return false;
     }
     graphics_->init(getScreenWidth(), getScreenHeight(), 1000);
     graphics_->setScreenHeight(getScreenHeight());
     restoreGraphics();
-    std::cout << "Video mode " << getScreenWidth() << " x " << getScreenHeight() << (fullScreen ? ", full screen" : ", windowed")
-              << std::endl;
+    logDebug("Video mode %d x %d, %s", getScreenWidth(), getScreenHeight(), fullScreen ? "full screen" : "windowed");
     onVideoModeChanged(getScreenWidth(), getScreenHeight(), fullScreen);
     return true;
 }
@@ -263,7 +262,7 @@ void SDLGameApp::saveScreenshot(const char* path) {
         return;
     }
     if (SDL_SaveBMP(surface, path) != 0) {
-        std::cout << "Unable to write the screenshot " << path << ": " << SDL_GetError() << std::endl;
+        logWarning("Unable to write the screenshot %s: %s", path, SDL_GetError());
     }
     SDL_FreeSurface(surface);
 }
@@ -278,7 +277,7 @@ void SDLGameApp::takeScreenshot(const std::string& folder) {
 void SDLGameApp::writeScreenshotPng(const std::string& path) {
     SDL_Surface* surface = readScreen(getScreenWidth(), getScreenHeight());
     if (!surface || !writePng(surface, path)) {
-        std::cout << "Unable to write the screenshot " << path << std::endl;
+        logWarning("Unable to write the screenshot %s", path.c_str());
     }
     if (surface) {
         SDL_FreeSurface(surface);
@@ -343,7 +342,7 @@ bool SDLGameApp::runFrame() {
     }
     if (script_ && script_->finished()) {
         if (!script_->failure().empty()) {
-            std::cout << "Script failed at " << script_->failure() << std::endl;
+            logError("Script failed at %s", script_->failure().c_str());
             exitCode_ = 1;
         }
         exitNow_ = true;
@@ -374,7 +373,7 @@ void SDLGameApp::finishRun() {
             std::ofstream out(options_.statsJson);
             out << stats_.json();
             if (!out) {
-                std::cout << "Cannot write the statistics to " << options_.statsJson << std::endl;
+                logWarning("Cannot write the statistics to %s", options_.statsJson.c_str());
             }
         }
     }
@@ -596,12 +595,11 @@ void SDLGameApp::handleMouseEvent(const SDL_Event& event) {
             if (press) {
                 mouse.kind = MouseEvent::Press;
                 mouse.clicks = count;
-                std::cout << "Mouse press: [" << mouse.x << ", " << mouse.y << " " << count << "x times ]"
-                          << std::endl;
+                logDebug("Mouse press: [%d, %d %dx times ]", mouse.x, mouse.y, count);
             } else {
                 mouse.kind = MouseEvent::Release;
                 mouse.clicks = 1;
-                std::cout << "Mouse release: [" << mouse.x << ", " << mouse.y << "]" << std::endl;
+                logDebug("Mouse release: [%d, %d]", mouse.x, mouse.y);
             }
         }
     }

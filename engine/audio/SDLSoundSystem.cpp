@@ -5,10 +5,12 @@
 
 #include <cstdio>
 
+#include "engine/core/Log.hpp"
+
 SDLSoundSystem::SDLSoundSystem() {
     SDL_ClearError();
     Mix_Init(MIX_INIT_OGG);
-    std::printf("Mix_Init: %s\n", SDL_GetError());
+    logDebug("Mix_Init: %s", SDL_GetError());
 }
 
 // The decoders stay initialised for the whole process: SDL_mixer 1.2 breaks
@@ -35,7 +37,7 @@ bool SDLSoundSystem::open() {
         return true;
     }
     if (Mix_OpenAudio(kFrequency, AUDIO_S16LSB, kChannels, kChunkSize) != 0) {
-        std::printf("Unable to open audio!\n");
+        logWarning("Unable to open audio!");
         return false;
     }
     Mix_AllocateChannels(kMixChannels);

@@ -1,25 +1,9 @@
 #include "engine/config/Config.hpp"
 
-#include <cstdlib>
-#include <iostream>
-
-#include <tinyxml2.h>
-
 #include "engine/core/ContentPath.hpp"
+#include "engine/core/XmlFile.hpp"
 
 namespace {
-
-// A missing attribute reads as empty text.
-std::string text(const tinyxml2::XMLElement* element, const char* name) {
-    const char* value = element->Attribute(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
-
-// Leading decimal digits; 0 when there are none or the attribute is missing.
-int number(const tinyxml2::XMLElement* element, const char* name) {
-    const char* value = element->Attribute(name);
-    return value == nullptr ? 0 : std::atoi(value);
-}
 
 const tinyxml2::XMLElement* child(const tinyxml2::XMLElement* parent, const char* name) {
     return parent == nullptr ? nullptr : parent->FirstChildElement(name);
@@ -41,61 +25,67 @@ void Config::reset() {
 }
 
 bool Config::load(const std::string& path) {
-    const std::string file = ContentPath::resolve(path);
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(file.c_str()) != tinyxml2::XML_SUCCESS) {
-        std::cout << file << ": cannot read the configuration: " << document.ErrorStr() << "\n";
-        return false;
-    }
-    const tinyxml2::XMLElement* root = document.FirstChildElement("Config");
+    const XmlFile file(path, "Config");
+    const tinyxml2::XMLElement* root = file.root();
     if (root == nullptr) {
-        std::cout << file << ": no Config element\n";
         return false;
     }
     const tinyxml2::XMLElement* application = child(root, "Application");
-    if (const tinyxml2::XMLElement* e = child(application, "ScreenResolution")) {
-        width_ = number(e, "width");
-        height_ = number(e, "height");
-        bitDepth_ = number(e, "bitDepth");
+    const tinyxml2::XMLElement* resolution = child(application, "ScreenResolution");
+    if (resolution != nullptr) {
+        width_ = XmlFile::number(resolution, "width");
+        height_ = XmlFile::number(resolution, "height");
+        bitDepth_ = XmlFile::number(resolution, "bitDepth");
         hasResolution_ = true;
     }
+    if (width_ <= 0 || height_ <= 0) {
+        file.warn(resolution ? resolution : root,
+                  "the configuration needs a ScreenResolution with a width and a height");
+    }
     if (const tinyxml2::XMLElement* e = child(application, "WindowCaption")) {
-        windowCaption_ = text(e, "name");
+        windowCaption_ = XmlFile::text(e, "name");
     }
     if (const tinyxml2::XMLElement* e = child(root, "Savegame")) {
-        saveGameFolder_ = text(e, "folder");
-        saveGameFileName_ = text(e, "filename");
+        saveGameFolder_ = XmlFile::text(e, "folder");
+        saveGameFileName_ = XmlFile::text(e, "filename");
     }
     if (const tinyxml2::XMLElement* e = child(root, "Credits")) {
-        creditsFile_ = text(e, "filename");
+        creditsFile_ = XmlFile::text(e, "filename");
+        creditsLine_ = e->GetLineNum();
     }
     if (const tinyxml2::XMLElement* e = child(root, "SurveyURL")) {
-        surveyUrl_ = text(e, "URL");
+        surveyUrl_ = XmlFile::text(e, "URL");
     }
-    if (const tinyxml2::XMLElement* e = child(root, "Language")) {
-        activeLanguage_ = text(e, "active");
-        labelsFile_ = text(e, "labels");
+    const tinyxml2::XMLElement* language = child(root, "Language");
+    if (language != nullptr) {
+        activeLanguage_ = XmlFile::text(language, "active");
+        labelsFile_ = XmlFile::text(language, "labels");
+        labelsLine_ = language->GetLineNum();
+    }
+    if (labelsFile_.empty()) {
+        file.warn(language ? language : root, "the configuration names no labels file");
     }
     if (const tinyxml2::XMLElement* logos = child(root, "LogoScreens")) {
         for (const tinyxml2::XMLElement* e = logos->FirstChildElement("Screen"); e != nullptr;
              e = e->NextSiblingElement("Screen")) {
-            logoScreens_.push_back(LogoScreen{text(e, "type"), text(e, "folder"), text(e, "filename")});
+            logoScreens_.push_back(LogoScreen{XmlFile::text(e, "type"), XmlFile::text(e, "folder"),
+                                              XmlFile::text(e, "filename"), e->GetLineNum()});
         }
     }
     if (const tinyxml2::XMLElement* cursors = child(root, "MouseCursors")) {
-        cursorFolder_ = text(cursors, "folder");
+        cursorFolder_ = XmlFile::text(cursors, "folder");
         for (const tinyxml2::XMLElement* e = cursors->FirstChildElement("Cursor"); e != nullptr;
              e = e->NextSiblingElement("Cursor")) {
-            cursors_.push_back(Cursor{number(e, "id"), text(e, "imageFile")});
+            cursors_.push_back(Cursor{XmlFile::number(e, "id"), XmlFile::text(e, "imageFile"), e->GetLineNum()});
         }
     }
     currentCursor_ = -1;
     if (const tinyxml2::XMLElement* e = child(root, "Volume")) {
-        soundVolume_ = number(e, "soundVolume");
-        musicVolume_ = number(e, "musicVolume");
+        soundVolume_ = XmlFile::number(e, "soundVolume");
+        musicVolume_ = XmlFile::number(e, "musicVolume");
     }
     if (const tinyxml2::XMLElement* e = child(root, "FullscreenMode")) {
-        const std::string mode = text(e, "mode");
+        const std::string mode = XmlFile::text(e, "mode");
         if (mode == "auto") {
             fullScreenMode_ = FullScreenAuto;
         } else if (mode == "windowed") {

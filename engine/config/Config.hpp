@@ -17,10 +17,12 @@ public:
         std::string type;
         std::string folder;
         std::string fileName;
+        int line = 0;  // of its element in the file
     };
     struct Cursor {
         int id = 0;
         std::string imageFile;
+        int line = 0;  // of its element in the file
     };
     enum FullScreenMode { FullScreenUnset = -1, FullScreenAuto = 0, FullScreenWindowed = 1, FullScreenOn = 2 };
 
@@ -29,7 +31,8 @@ public:
 
     // Reads the XML file (a "content/..." path is resolved against the content
     // folder). False, with one line on standard output, when it cannot be read;
-    // every field then keeps its value.
+    // every field then keeps its value. A missing resolution or labels file
+    // is reported with its file and line.
     bool load(const std::string& path);
     // Whether the file gave the design resolution; without it the game cannot start.
     bool hasResolution() const { return hasResolution_; }
@@ -57,6 +60,9 @@ public:
     const std::string& getCreditsFile() const { return creditsFile_; }
     const std::string& getActiveLanguage() const { return activeLanguage_; }
     const std::string& getLabelsFile() const { return labelsFile_; }
+    // The lines of the Language and Credits elements; 0 when there are none.
+    int getLabelsLine() const { return labelsLine_; }
+    int getCreditsLine() const { return creditsLine_; }
     const std::string& getCursorFolder() const { return cursorFolder_; }
     const std::string& getSurveyUrl() const { return surveyUrl_; }
     bool isWideDisplay() const { return wideDisplay_; }
@@ -85,6 +91,8 @@ private:
     std::string creditsFile_;
     std::string activeLanguage_;
     std::string labelsFile_;
+    int labelsLine_ = 0;
+    int creditsLine_ = 0;
     std::string cursorFolder_;
     std::string surveyUrl_;
     bool wideDisplay_ = false;

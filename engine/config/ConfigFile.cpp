@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
-#include "engine/core/ContentPath.hpp"
 #include "engine/config/FileNotFoundError.hpp"
+#include "engine/core/ContentPath.hpp"
+#include "engine/core/Log.hpp"
+#include "engine/core/XmlFile.hpp"
+#include "engine/core/XmlNumber.hpp"
 
 namespace {
 
@@ -53,9 +55,12 @@ void ConfigFile::load() {
         lines.push_back(line);
     }
     std::size_t next = 0;
+    bool ended = endMarker_.empty();
     while (next < lines.size()) {
-        const std::string line = cutComment(lines[next++]);
+        const int lineNumber = static_cast<int>(++next);
+        const std::string line = cutComment(lines[next - 1]);
         if (holdsEndMarker(line)) {
+            ended = true;
             break;
         }
         const std::size_t at = separator_.empty() ? std::string::npos : line.find(separator_);
@@ -81,7 +86,19 @@ void ConfigFile::load() {
             ++next;
         }
         contents_[trim(key)] = trim(value);
+        lines_[trim(key)] = lineNumber;
     }
+    // Without its end marker the file was most likely cut short.
+    if (!ended) {
+        logWarning("%s", XmlFile::message(path, static_cast<int>(lines.size()),
+                                          "the file ends before its end marker " + endMarker_)
+                             .c_str());
+    }
+}
+
+int ConfigFile::lineOf(const std::string& key) const {
+    auto it = lines_.find(key);
+    return it == lines_.end() ? 0 : it->second;
 }
 
 int ConfigFile::readInt(const std::string& key, int defaultValue) const {
@@ -89,9 +106,7 @@ int ConfigFile::readInt(const std::string& key, int defaultValue) const {
     if (it == contents_.end()) {
         return defaultValue;
     }
-    int value = 0;
-    std::istringstream(it->second) >> value;
-    return value;
+    return XmlNumber::leadingInt(it->second.c_str());
 }
 
 bool ConfigFile::readBool(const std::string& key, bool defaultValue) const {

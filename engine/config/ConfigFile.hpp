@@ -13,13 +13,16 @@ public:
                         const std::string& commentMarker = "#", const std::string& endMarker = "EndConfigFile");
 
     // Reads the file (a "content/..." path is resolved against the content
-    // folder); throws FileNotFoundError when it cannot be opened.
+    // folder); throws FileNotFoundError when it cannot be opened. A file
+    // without its end marker is reported ("FILE:LINE: ...") and kept.
     void load();
 
     int readInt(const std::string& key, int defaultValue) const;
     bool readBool(const std::string& key, bool defaultValue) const;
     std::string readString(const std::string& key, const std::string& defaultValue) const;
     bool hasKey(const std::string& key) const { return contents_.count(key) != 0; }
+    // The line the key was last set on; 0 for a key the file does not hold.
+    int lineOf(const std::string& key) const;
 
     const std::string& getFileName() const { return fileName_; }
 
@@ -32,4 +35,5 @@ private:
     std::string commentMarker_;
     std::string endMarker_;
     std::map<std::string, std::string> contents_;
+    std::map<std::string, int> lines_;
 };

@@ -25,6 +25,7 @@ public:
     // While a capture is installed, lines at or above the threshold go to it
     // instead of standard output.
     void setCapture(Capture capture) { capture_ = std::move(capture); }
+    const Capture& capture() const { return capture_; }
 
     void write(Level level, const std::string& line);
 

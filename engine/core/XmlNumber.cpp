@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <cstdlib>
+#include <sstream>
+#include <string>
 
 int XmlNumber::leadingInt(const char* text) {
     if (!text) {
@@ -15,4 +17,13 @@ int XmlNumber::leadingInt(const char* text) {
         return INT_MIN;
     }
     return static_cast<int>(value);
+}
+
+std::vector<int> XmlNumber::list(const char* text) {
+    std::vector<int> numbers;
+    std::istringstream pieces(text ? text : "");
+    for (std::string piece; std::getline(pieces, piece, ',');) {
+        numbers.push_back(leadingInt(piece.c_str()));
+    }
+    return numbers;
 }

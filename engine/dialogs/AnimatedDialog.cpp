@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "engine/core/Log.hpp"
 #include "engine/animation/Animation2D.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/render/Graphics.hpp"
@@ -60,7 +61,7 @@ bool AnimatedDialog::startAnimation(int id, const std::string& path) {
     }
     Animation2D* animation = player_->loadAnimation(path, id);
     if (animation->getElements().empty() || animation->getLength() <= 0) {
-        std::printf("dialog animation %s: nothing to play; the dialog goes on without it\n", path.c_str());
+        logWarning("dialog animation %s: nothing to play; the dialog goes on without it", path.c_str());
         return false;
     }
     player_->playAnimation(id, 0, description_.x, description_.y);

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "engine/core/Log.hpp"
 #include "engine/persistence/SaveGameIdSource.hpp"
 
 namespace {
@@ -106,7 +107,7 @@ void FileSaveGame::save() {
     writeEntries();
     std::string why;
     if (!replaceFile(fileName_, image_->data(), image_->byteSize(), why)) {
-        std::printf("Save file %s not written: %s\n", fileName_.c_str(), why.c_str());
+        logWarning("Save file %s not written: %s", fileName_.c_str(), why.c_str());
         std::fflush(stdout);
     }
     image_.reset();
@@ -130,7 +131,7 @@ bool FileSaveGame::load() {
     const bool readError = std::ferror(file) != 0;
     std::fclose(file);
     if (readError) {
-        std::printf("Save file %s: cannot be read\n", fileName_.c_str());
+        logWarning("Save file %s: cannot be read", fileName_.c_str());
         return false;
     }
     image_ = std::make_unique<Buffer>();
@@ -142,7 +143,7 @@ bool FileSaveGame::load() {
     }
     readEntries();
     if (image_->damaged()) {
-        std::printf("Save file %s is cut short or damaged: the missing values read as 0\n", fileName_.c_str());
+        logWarning("Save file %s is cut short or damaged: the missing values read as 0", fileName_.c_str());
         std::fflush(stdout);
     }
     image_.reset();
@@ -196,10 +197,10 @@ void FileSaveGame::loadOrWriteFresh() {
     if (rejected_) {
         const std::string aside = fileName_ + ".rejected";
         if (std::rename(fileName_.c_str(), aside.c_str()) == 0) {
-            std::printf("Save file %s has an unknown identifier: kept as %s, starting afresh\n",
+            logWarning("Save file %s has an unknown identifier: kept as %s, starting afresh",
                         fileName_.c_str(), aside.c_str());
         } else {
-            std::printf("Save file %s has an unknown identifier and cannot be moved aside (%s): not overwritten\n",
+            logWarning("Save file %s has an unknown identifier and cannot be moved aside (%s): not overwritten",
                         fileName_.c_str(), std::strerror(errno));
             std::fflush(stdout);
             return;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/core/Log.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/render/TexturePicture.hpp"
 
@@ -147,7 +148,7 @@ GLTexture::~GLTexture() {
     uploaded_ = false;
     --g_liveTextures;
     g_textureMemory -= memory_;
-    std::printf("Texture count: %d\n", g_liveTextures);
+    logDebug("Texture count: %d", g_liveTextures);
 }
 
 std::int32_t GLTexture::liveCount() {
@@ -183,7 +184,7 @@ void GLTexture::upload(SDL_Surface* surface) {
     }
     name_ = uploadSurface(surface, storageWidth_, storageHeight_);
     if (!name_) {
-        std::printf("Texture %s: %s\n", path_.empty() ? "(picture)" : path_.c_str(), SDL_GetError());
+        logWarning("Texture %s: %s", path_.empty() ? "(picture)" : path_.c_str(), SDL_GetError());
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/core/Log.hpp"
 #include "engine/core/ContentPath.hpp"
 
 namespace {
@@ -30,7 +31,7 @@ SDL_Surface* ImageFile::load(const std::string& contentPath, Report report) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         if (loud) {
-            std::printf("Image %s: cannot open the file\n", path.c_str());
+            logWarning("Image %s: cannot open the file", path.c_str());
         }
         return nullptr;
     }
@@ -40,14 +41,14 @@ SDL_Surface* ImageFile::load(const std::string& contentPath, Report report) {
     const char* type = decoderFor(head, got);
     if (!type) {
         if (loud) {
-            std::printf("Image %s: not a PNG or JPEG picture\n", path.c_str());
+            logWarning("Image %s: not a PNG or JPEG picture", path.c_str());
         }
         return nullptr;
     }
     SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
     SDL_Surface* surface = rw ? IMG_LoadTyped_RW(rw, 1, const_cast<char*>(type)) : nullptr;
     if (!surface && loud) {
-        std::printf("IMG_Load %s: %s\n", path.c_str(), SDL_GetError());
+        logWarning("IMG_Load %s: %s", path.c_str(), SDL_GetError());
     }
     return surface;
 }

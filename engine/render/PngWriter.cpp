@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/core/Log.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 
 namespace {
@@ -28,7 +29,7 @@ struct PngFile {
 
 bool writePng(SDL_Surface* surface, const std::string& path) {
     if (!surface) {
-        std::printf("PNG %s: no picture to write\n", path.c_str());
+        logWarning("PNG %s: no picture to write", path.c_str());
         return false;
     }
     // Rows in RGBA byte order whatever the surface's format; converting
@@ -40,7 +41,7 @@ bool writePng(SDL_Surface* surface, const std::string& path) {
         SDL_FreeSurface(model);
     }
     if (!rgba) {
-        std::printf("PNG %s: cannot convert the picture: %s\n", path.c_str(), SDL_GetError());
+        logWarning("PNG %s: cannot convert the picture: %s", path.c_str(), SDL_GetError());
         return false;
     }
     const int w = rgba->w;
@@ -49,17 +50,17 @@ bool writePng(SDL_Surface* surface, const std::string& path) {
     PngFile out;
     out.file = std::fopen(path.c_str(), "wb");
     if (!out.file) {
-        std::printf("PNG %s: cannot create the file\n", path.c_str());
+        logWarning("PNG %s: cannot create the file", path.c_str());
         return false;
     }
     out.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     out.info = out.png ? png_create_info_struct(out.png) : nullptr;
     if (!out.info) {
-        std::printf("PNG %s: out of memory\n", path.c_str());
+        logWarning("PNG %s: out of memory", path.c_str());
         return false;
     }
     if (setjmp(png_jmpbuf(out.png))) {
-        std::printf("PNG %s: write failed\n", path.c_str());
+        logWarning("PNG %s: write failed", path.c_str());
         return false;
     }
     png_init_io(out.png, out.file);

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "engine/core/Log.hpp"
 #include "engine/render/ImageFile.hpp"
 #include "engine/render/ImageFilter.hpp"
 #include "engine/render/MinimalSurfaceImage.hpp"
@@ -99,7 +100,7 @@ TexturePicture TexturePicture::fromFile(const std::string& path, ImageFilter* fi
         filter->apply(picture.image_.get());
     }
     if (picture.getStorageWidth() > WarnedSize || picture.getStorageHeight() > WarnedSize) {
-        std::printf("WARNING: tex %s size: %dx%d\n", path.c_str(), picture.getStorageWidth(),
+        logWarning("WARNING: tex %s size: %dx%d", path.c_str(), picture.getStorageWidth(),
                     picture.getStorageHeight());
     }
     return picture;

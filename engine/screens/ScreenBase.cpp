@@ -1,8 +1,9 @@
 #include "engine/screens/ScreenBase.hpp"
 
 #include <algorithm>
-#include <iostream>
+#include <sstream>
 
+#include "engine/core/Log.hpp"
 #include "engine/screens/StateStack.hpp"
 #include "engine/core/EngineContext.hpp"
 #include "engine/config/Config.hpp"
@@ -23,14 +24,18 @@ ScreenBase::ScreenBase(const std::string& name)
       name_(name) {}
 
 ScreenBase::~ScreenBase() {
-    std::cout << "remove all widgets ! = " << widgets_.size() << "\n";
+    logDebug("remove all widgets ! = %zu", widgets_.size());
     for (Widget* widget : widgets_) {
         widgetManager_->remove(widget);
         delete widget;
     }
     widgets_.clear();
     removalQueue_.clear();
-    LeakTracker::instance().report(std::cerr);
+    if (Log::instance().enabled(Log::Debug)) {
+        std::ostringstream report;
+        LeakTracker::instance().report(report);
+        logDebug("%s", report.str().c_str());
+    }
 }
 
 void ScreenBase::onKeyEvent(const KeyEvent& event) {
@@ -132,7 +137,7 @@ void ScreenBase::processRemovalQueue() {
         return;
     }
     for (Widget* widget : removalQueue_) {
-        std::cout << "safe widget in list to delete =" << static_cast<const void*>(widget) << "\n";
+        logDebug("safe widget in list to delete =%p", static_cast<const void*>(widget));
     }
     std::vector<Widget*> queue;
     queue.swap(removalQueue_);
@@ -192,7 +197,7 @@ void ScreenBase::safeRemoveWidget(Widget* widget) {
     }
     widgetManager_->remove(widget);
     removalQueue_.push_back(widget);
-    std::cout << "safe remove widget = " << static_cast<const void*>(widget) << "\n";
+    logDebug("safe remove widget = %p", static_cast<const void*>(widget));
 }
 
 void ScreenBase::startLeave(int result, bool disableInput) {

@@ -1,11 +1,9 @@
 #include "engine/text/AngelFont.hpp"
 
-#include <tinyxml2.h>
-
 #include <fstream>
-#include <iostream>
 
 #include "engine/core/ContentPath.hpp"
+#include "engine/core/XmlFile.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/ImageGraphics.hpp"
 #include "engine/render/IntensityAsAlphaImageFilter.hpp"
@@ -26,10 +24,6 @@ bool isSingleChannelPng(const std::string& path) {
     }
     const int colourType = static_cast<unsigned char>(header[25]);
     return colourType == 0 || colourType == 3;
-}
-
-int intAttribute(const tinyxml2::XMLElement* element, const char* name) {
-    return element->IntAttribute(name, 0);
 }
 
 Rect sourceOf(const AngelFont::Glyph& glyph) {
@@ -61,18 +55,15 @@ void AngelFont::load() {
 }
 
 bool AngelFont::readDescriptor() {
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(ContentPath::resolve(path_).c_str()) != tinyxml2::XML_SUCCESS) {
-        std::cout << "font " << path_ << ": cannot read the descriptor: " << document.ErrorStr() << std::endl;
-        return false;
-    }
-    const tinyxml2::XMLElement* root = document.FirstChildElement("font");
+    const XmlFile file(path_, "font");
+    const tinyxml2::XMLElement* root = file.root();
     if (root == nullptr) {
-        std::cout << "font " << path_ << ": no <font> root element" << std::endl;
         return false;
     }
-    if (const tinyxml2::XMLElement* common = root->FirstChildElement("common")) {
-        lineHeight_ = intAttribute(common, "lineHeight");
+    const tinyxml2::XMLElement* common = root->FirstChildElement("common");
+    lineHeight_ = common ? XmlFile::number(common, "lineHeight") : 0;
+    if (lineHeight_ <= 0) {
+        file.warn(common ? common : root, "the font needs a common element with a positive lineHeight");
     }
 
     std::string directory;
@@ -82,23 +73,32 @@ bool AngelFont::readDescriptor() {
     }
     if (const tinyxml2::XMLElement* pages = root->FirstChildElement("pages")) {
         for (auto* page = pages->FirstChildElement("page"); page != nullptr; page = page->NextSiblingElement("page")) {
-            const char* file = page->Attribute("file");
-            pages_.emplace_back(loadPage(directory + (file != nullptr ? file : "")));
+            if (!page->Attribute("file")) {
+                file.warn(page, "a page needs a file");
+            }
+            const std::string image = directory + XmlFile::text(page, "file");
+            pages_.emplace_back(loadPage(image));
+            if (!pages_.back() && file.needsFile(page, image, "the page image")) {
+                file.warn(page, "the page image \"" + image + "\" cannot be read");
+            }
         }
     }
 
     if (const tinyxml2::XMLElement* chars = root->FirstChildElement("chars")) {
         for (auto* c = chars->FirstChildElement("char"); c != nullptr; c = c->NextSiblingElement("char")) {
             Glyph glyph;
-            glyph.id = intAttribute(c, "id");
-            glyph.x = intAttribute(c, "x");
-            glyph.y = intAttribute(c, "y");
-            glyph.width = intAttribute(c, "width");
-            glyph.height = intAttribute(c, "height");
-            glyph.xoffset = intAttribute(c, "xoffset");
-            glyph.yoffset = intAttribute(c, "yoffset");
-            glyph.xadvance = intAttribute(c, "xadvance");
-            glyph.page = intAttribute(c, "page");
+            glyph.id = XmlFile::number(c, "id");
+            glyph.x = XmlFile::number(c, "x");
+            glyph.y = XmlFile::number(c, "y");
+            glyph.width = XmlFile::number(c, "width");
+            glyph.height = XmlFile::number(c, "height");
+            glyph.xoffset = XmlFile::number(c, "xoffset");
+            glyph.yoffset = XmlFile::number(c, "yoffset");
+            glyph.xadvance = XmlFile::number(c, "xadvance");
+            glyph.page = XmlFile::number(c, "page");
+            if (glyph.page < 0 || glyph.page >= getPageCount()) {
+                file.warn(c, "the glyph " + std::to_string(glyph.id) + " lies on a page that does not exist");
+            }
             glyphs_[static_cast<std::uint16_t>(glyph.id)] = glyph;
         }
     }
@@ -106,13 +106,16 @@ bool AngelFont::readDescriptor() {
     if (const tinyxml2::XMLElement* kernings = root->FirstChildElement("kernings")) {
         for (auto* k = kernings->FirstChildElement("kerning"); k != nullptr;
              k = k->NextSiblingElement("kerning")) {
-            const int second = intAttribute(k, "second");
-            auto first = glyphs_.find(static_cast<std::uint16_t>(intAttribute(k, "first")));
+            const int second = XmlFile::number(k, "second");
+            auto first = glyphs_.find(static_cast<std::uint16_t>(XmlFile::number(k, "first")));
             // Only a following byte (0..255) can be kerned against.
             if (first != glyphs_.end() && second >= 0 && second < 256) {
-                first->second.kerning[second] = static_cast<std::int16_t>(intAttribute(k, "amount"));
+                first->second.kerning[second] = static_cast<std::int16_t>(XmlFile::number(k, "amount"));
             }
         }
+    }
+    if (glyphs_.empty()) {
+        file.warn(root, "the font has no glyphs");
     }
     return true;
 }
@@ -123,11 +126,7 @@ Texture* AngelFont::loadPage(const std::string& file) {
         ImageFilter* filter = isSingleChannelPng(file) ? coverageFilter_.get() : nullptr;
         page.reset(textures_->load(file, filter, Texture::KeepImage));
     }
-    if (page == nullptr || page->getWidth() == 0) {
-        std::cout << "font " << path_ << ": cannot read the page image " << file << std::endl;
-        return nullptr;
-    }
-    return page.release();
+    return page != nullptr && page->getWidth() > 0 ? page.release() : nullptr;
 }
 
 const AngelFont::Glyph* AngelFont::findGlyph(int code) const {

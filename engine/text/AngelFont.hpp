@@ -61,6 +61,7 @@ private:
     void layout(const std::string& text, const GlyphVisitor& visit) const;
     Texture* pageOf(const Glyph& glyph) const;
 
+    // The page's texture, or null when it cannot be read.
     Texture* loadPage(const std::string& file);
 
     TextureFactory* textures_;

@@ -1,8 +1,8 @@
 #include "engine/widgets/WidgetManager.hpp"
 
 #include <algorithm>
-#include <iostream>
 
+#include "engine/core/Log.hpp"
 #include "engine/core/EngineContext.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/render/Graphics.hpp"
@@ -47,8 +47,7 @@ void WidgetManager::add(Widget* widget) {
     sortByDepth();
     widget->manager_ = this;
     widget->onAttached();
-    std::cout << "widgets manager adds NEW widget= " << address(widget) << ", new size = " << widgets_.size()
-              << "\n";
+    logDebug("widgets manager adds NEW widget= %p, new size = %zu", address(widget), widgets_.size());
     refreshHover(widget, false);
     listChanged_ = true;
 }
@@ -70,8 +69,7 @@ void WidgetManager::remove(Widget* widget) {
     if (captured_ == widget) {
         captured_ = nullptr;
     }
-    std::cout << "widgets manager removes widget := " << address(widget) << ", new size = " << widgets_.size()
-              << "\n";
+    logDebug("widgets manager removes widget := %p, new size = %zu", address(widget), widgets_.size());
 }
 
 void WidgetManager::bringToFront(Widget* widget) {
@@ -235,7 +233,7 @@ void WidgetManager::handleMove(const MouseEvent& event, Widget* target) {
                 return;
             }
         }
-        std::cout << " pointed widget = " << address(target) << "\n";
+        logDebug(" pointed widget = %p", address(target));
         target = stillManaged(target);
         if (target != nullptr && target->isEnabled()) {
             target->onMouseEnter();

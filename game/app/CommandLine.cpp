@@ -39,6 +39,7 @@ std::string CommandLine::helpText() {
            "  --record FILE          write this session's input to FILE as a replayable script\n"
            "  --stats                print the run's timing and memory figures at exit\n"
            "  --stats-json FILE      write the same figures as JSON to FILE\n"
+           "  --verbose              also print the engine's trace lines (as CHRONA_LOG=debug does)\n"
            "  --scene ID             start straight in hidden-object scene ID (a test scene)\n"
            "  --check-content [DIR]  check every file of the content (default: the game's own) and\n"
            "                         print one line per problem; exit status 1 when there is any\n";
@@ -88,6 +89,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
             (a == "--script" ? cl.scriptFile : a == "--record" ? cl.run.recordFile : cl.run.statsJson) = *v;
         } else if (a == "--stats") {
             cl.run.stats = true;
+        } else if (a == "--verbose") {
+            cl.verbose = true;
         } else if (a == "--seed") {
             const std::string* v = needValue();
             long n = 0;

@@ -14,6 +14,7 @@ struct CommandLine {
     std::string error;
     RunOptions run;
     std::string scriptFile;  // read by the caller into run.script
+    bool verbose = false;  // --verbose: trace lines too
     std::string checkFolder;  // --check-content: the folder to check, empty for the default
 
     static CommandLine parse(const std::vector<std::string>& args);

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/Log.hpp"
 #include "game/app/CommandLine.hpp"
 #include "game/app/ExecutablePath.hpp"
 #include "game/app/MyApp.hpp"
@@ -10,6 +11,10 @@
 
 int main(int argc, char** argv) {
     const CommandLine cl = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
+    Log::instance().applyEnvironment();
+    if (cl.verbose) {
+        Log::instance().setThreshold(Log::Debug);
+    }
     switch (cl.outcome) {
         case CommandLine::Outcome::Help:
             std::cout << CommandLine::helpText();
@@ -48,7 +53,7 @@ int main(int argc, char** argv) {
         app.run();
         return app.getExitCode();
     } catch (const StartupError& e) {
-        std::cout << e.what() << std::endl;
+        logError("%s", e.what());
         return 1;
     }
 }

@@ -3,27 +3,63 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
+#include "engine/core/ProcessRandom.hpp"
+#include "engine/animation/AnimationPlayer.hpp"
+#include "engine/audio/catalogue/SceneMusicTable.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
+#include "engine/audio/Sound.hpp"
+#include "engine/config/Config.hpp"
+#include "engine/config/ConfigFile.hpp"
+#include "engine/config/FileNotFoundError.hpp"
+#include "engine/core/ContentPath.hpp"
+#include "engine/core/Log.hpp"
+#include "engine/core/RandomSource.hpp"
+#include "engine/core/XmlFile.hpp"
+#include "engine/render/TextureFactory.hpp"
 #include "game/content/FontCheck.hpp"
 #include "game/content/LabelCheck.hpp"
 #include "game/content/SceneCheck.hpp"
 
 namespace {
 
-using tinyxml2::XMLElement;
+// While the checker runs, "content/..." names the checked folder and every
+// line the loaders write becomes a problem of the report.
+class LoaderCapture {
+public:
+    LoaderCapture(const std::string& folder, ContentReport& report)
+        : folder_(ContentPath::folder()), capture_(Log::instance().capture()), threshold_(Log::instance().threshold()) {
+        ContentPath::setFolder(folder);
+        Log::instance().setThreshold(std::min(threshold_, Log::Warning));
+        Log::instance().setCapture([&report, this](Log::Level level, const std::string& line) {
+            if (level >= Log::Warning) {
+                report.addLine(line);
+            } else if (capture_) {
+                capture_(level, line);
+            }
+        });
+    }
+    ~LoaderCapture() {
+        Log::instance().setCapture(capture_);
+        Log::instance().setThreshold(threshold_);
+        ContentPath::setFolder(folder_);
+    }
+    LoaderCapture(const LoaderCapture&) = delete;
+    LoaderCapture& operator=(const LoaderCapture&) = delete;
 
-std::string trim(const std::string& text) {
-    const char* space = " \t\r\n\v\f";
-    const std::size_t first = text.find_first_not_of(space);
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(space) - first + 1);
-}
+private:
+    std::string folder_;
+    Log::Capture capture_;
+    Log::Level threshold_;
+};
 
-std::string attribute(const XMLElement* e, const char* name) {
-    const char* value = e ? e->Attribute(name) : nullptr;
-    return value ? value : "";
-}
+// The checker reads animations for their faults and never draws them, so
+// their pictures are not decoded.
+class UndecodedTextures : public TextureFactory {
+public:
+    Texture* load(const std::string&, ImageFilter*, int) override { return nullptr; }
+};
 
 }  // namespace
 
@@ -56,6 +92,7 @@ const std::map<std::string, bool>& ContentChecker::tuningKeys() {
 }
 
 ContentReport ContentChecker::run() {
+    const LoaderCapture capture(files_.folder(), report_);
     const std::string language = checkConfig();
     checkParameters();
     FontCheck fonts(files_);
@@ -72,68 +109,43 @@ ContentReport ContentChecker::run() {
 
 std::string ContentChecker::checkConfig() {
     const std::string file = "content/config/config.xml";
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, file)) {
+    Config config;
+    if (!config.load(file)) {
         return "EN";
     }
-    const XMLElement* root = document.FirstChildElement("Config");
-    if (!root) {
-        report_.add(files_.path(file), 1, "the configuration needs the root element Config");
-        return "EN";
+    if (!config.getLabelsFile().empty()) {
+        files_.require(config.getLabelsFile(), file, config.getLabelsLine(), "the labels file");
     }
-    const XMLElement* application = root->FirstChildElement("Application");
-    const XMLElement* resolution = application ? application->FirstChildElement("ScreenResolution") : nullptr;
-    if (!resolution || resolution->IntAttribute("width") <= 0 || resolution->IntAttribute("height") <= 0) {
-        report_.add(files_.path(file), resolution ? resolution->GetLineNum() : root->GetLineNum(),
-                    "the configuration needs a ScreenResolution with a width and a height");
+    for (const Config::Cursor& cursor : config.getCursors()) {
+        files_.require(config.getCursorFolder() + cursor.imageFile, file, cursor.line, "the cursor image");
     }
-    const XMLElement* language = root->FirstChildElement("Language");
-    if (!language || attribute(language, "labels").empty()) {
-        report_.add(files_.path(file), language ? language->GetLineNum() : root->GetLineNum(),
-                    "the configuration names no labels file");
-    } else {
-        files_.require(attribute(language, "labels"), file, language->GetLineNum(), "the labels file");
+    if (!config.getCreditsFile().empty() &&
+        files_.require(config.getCreditsFile(), file, config.getCreditsLine(), "the credits file")) {
+        checkCredits(config.getCreditsFile());
     }
-    const XMLElement* cursors = root->FirstChildElement("MouseCursors");
-    for (const XMLElement* c = cursors ? cursors->FirstChildElement("Cursor") : nullptr; c;
-         c = c->NextSiblingElement("Cursor")) {
-        files_.require(attribute(cursors, "folder") + attribute(c, "imageFile"), file, c->GetLineNum(),
-                       "the cursor image");
-    }
-    const XMLElement* credits = root->FirstChildElement("Credits");
-    if (credits && !attribute(credits, "filename").empty() &&
-        files_.require(attribute(credits, "filename"), file, credits->GetLineNum(), "the credits file")) {
-        checkCredits(attribute(credits, "filename"));
-    }
-    const XMLElement* logos = root->FirstChildElement("LogoScreens");
-    for (const XMLElement* s = logos ? logos->FirstChildElement("Screen") : nullptr; s;
-         s = s->NextSiblingElement("Screen")) {
-        std::string folder = attribute(s, "folder");
+    for (const Config::LogoScreen& logo : config.getLogoScreens()) {
+        std::string folder = logo.folder;
         if (!folder.empty() && folder.back() != '/') {
             folder += "/";
         }
-        files_.require(folder + attribute(s, "filename"), file, s->GetLineNum(), "the logo screen");
+        files_.require(folder + logo.fileName, file, logo.line, "the logo screen");
     }
-    const std::string active = attribute(language, "active");
-    return active.empty() ? "EN" : active;
+    return config.getActiveLanguage().empty() ? "EN" : config.getActiveLanguage();
 }
 
 void ContentChecker::checkCredits(const std::string& contentPath) {
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, contentPath)) {
-        return;
-    }
-    const XMLElement* root = document.FirstChildElement("Credits");
+    const XmlFile file(contentPath, "Credits");
+    const tinyxml2::XMLElement* root = file.root();
     if (!root) {
-        report_.add(files_.path(contentPath), 1, "the credits need the root element Credits");
         return;
     }
-    if (!attribute(root, "background").empty()) {
-        files_.require(attribute(root, "background"), contentPath, root->GetLineNum(), "the background");
+    if (!XmlFile::text(root, "background").empty()) {
+        files_.require(XmlFile::text(root, "background"), contentPath, root->GetLineNum(), "the background");
     }
-    for (const XMLElement* line = root->FirstChildElement("TextLine"); line; line = line->NextSiblingElement("TextLine")) {
+    for (const tinyxml2::XMLElement* line = root->FirstChildElement("TextLine"); line;
+         line = line->NextSiblingElement("TextLine")) {
         if (!line->Attribute("string")) {
-            report_.add(files_.path(contentPath), line->GetLineNum(), "a TextLine needs a string");
+            file.warn(line, "a TextLine needs a string");
         }
     }
 }
@@ -141,76 +153,32 @@ void ContentChecker::checkCredits(const std::string& contentPath) {
 void ContentChecker::checkParameters() {
     const std::string contentPath = "content/config/GameParameters.cfg";
     const std::string file = files_.path(contentPath);
-    std::ifstream in(file);
-    if (!in) {
+    try {
+        const ConfigFile parameters(contentPath);
+        for (const auto& [key, numeric] : tuningKeys()) {
+            if (!parameters.hasKey(key)) {
+                report_.add(file, 0, "the tuning key " + key + " is missing");
+                continue;
+            }
+            const std::string value = parameters.readString(key, "");
+            parameters_[key] = value;
+            char* end = nullptr;
+            std::strtol(value.c_str(), &end, 10);
+            if (value.empty() || (numeric && *end != '\0')) {
+                report_.add(file, parameters.lineOf(key),
+                            "the tuning key " + key + (numeric ? " needs a whole number" : " needs a value"));
+            }
+        }
+    } catch (const FileNotFoundError&) {
         report_.add(file, 0, "the file is missing");
-        return;
-    }
-    std::map<std::string, int> lines;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        line = line.substr(0, line.find('#'));
-        if (line.find("EndConfigFile") != std::string::npos) {
-            break;
-        }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) {
-            continue;
-        }
-        const std::string key = trim(line.substr(0, equals));
-        parameters_[key] = trim(line.substr(equals + 1));
-        lines[key] = number;
-    }
-    for (const auto& [key, numeric] : tuningKeys()) {
-        const auto found = parameters_.find(key);
-        if (found == parameters_.end()) {
-            report_.add(file, 0, "the tuning key " + key + " is missing");
-            continue;
-        }
-        char* end = nullptr;
-        std::strtol(found->second.c_str(), &end, 10);
-        if (found->second.empty() || (numeric && *end != '\0')) {
-            report_.add(file, lines[key],
-                        "the tuning key " + key + (numeric ? " needs a whole number" : " needs a value"));
-        }
     }
 }
 
 void ContentChecker::checkSounds() {
-    const std::string sfx = "content/config/sfx.xml";
-    tinyxml2::XMLDocument effects;
-    if (files_.loadXml(effects, sfx)) {
-        const XMLElement* root = effects.FirstChildElement("SFX");
-        if (!root) {
-            report_.add(files_.path(sfx), 1, "the effect catalogue needs the root element SFX");
-        }
-        const std::string prefix = attribute(root, "defaultPath");
-        for (const XMLElement* e = root ? root->FirstChildElement() : nullptr; e; e = e->NextSiblingElement()) {
-            if (attribute(e, "name").empty()) {
-                report_.add(files_.path(sfx), e->GetLineNum(), "the effect has no name");
-            }
-            if (std::string(e->Name()) == "Sound") {
-                files_.require(prefix + attribute(e, "path"), sfx, e->GetLineNum(), "the sound");
-            }
-            for (const XMLElement* s = e->FirstChildElement("Sound"); s; s = s->NextSiblingElement("Sound")) {
-                files_.require(prefix + attribute(s, "path"), sfx, s->GetLineNum(), "the sound");
-            }
-        }
-    }
-    const std::string music = "content/config/scene/music.xml";
-    tinyxml2::XMLDocument scenes;
-    if (files_.loadXml(scenes, music)) {
-        const XMLElement* root = scenes.FirstChildElement("SceneMusic");
-        if (!root) {
-            report_.add(files_.path(music), 1, "the music catalogue needs the root element SceneMusic");
-        }
-        for (const XMLElement* s = root ? root->FirstChildElement("Scene") : nullptr; s;
-             s = s->NextSiblingElement("Scene")) {
-            for (const XMLElement* m = s->FirstChildElement("Music"); m; m = m->NextSiblingElement("Music")) {
-                files_.require(attribute(root, "path") + attribute(m, "file"), music, m->GetLineNum(), "the music");
-            }
-        }
-    }
+    SfxContainer effects(ProcessRandom::instance(), [](const std::string&) { return std::unique_ptr<Sound>(); });
+    effects.load("content/config/sfx.xml");
+    SceneMusicTable music(ProcessRandom::instance());
+    music.load("content/config/scene/music.xml");
 }
 
 void ContentChecker::checkAnimations() {
@@ -224,52 +192,25 @@ void ContentChecker::checkAnimations() {
         }
     }
     std::sort(animations.begin(), animations.end());
+    UndecodedTextures textures;
+    AnimationPlayer player(nullptr, &textures);
+    int id = 0;
     for (const std::string& animation : animations) {
-        checkAnimation(animation);
-    }
-}
-
-void ContentChecker::checkAnimation(const std::string& contentPath) {
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, contentPath)) {
-        return;
-    }
-    const XMLElement* root = document.FirstChildElement("Scene");
-    if (!root) {
-        report_.add(files_.path(contentPath), 1, "an animation needs the root element Scene");
-        return;
-    }
-    const std::string folder = contentPath.substr(0, contentPath.rfind('/') + 1);
-    static const char* const properties[] = {"x", "y", "z", "ScaleX", "ScaleY", "Angle", "Red", "Green", "Blue", "Alpha"};
-    for (const XMLElement* o = root->FirstChildElement("Object"); o; o = o->NextSiblingElement("Object")) {
-        files_.require(folder + attribute(o, "file"), contentPath, o->GetLineNum(), "the animation's image");
-        for (const XMLElement* k = o->FirstChildElement("KeyFrame"); k; k = k->NextSiblingElement("KeyFrame")) {
-            if (k->IntAttribute("Type") != 0) {
-                continue;
-            }
-            for (const char* property : properties) {
-                if (!k->Attribute(property)) {
-                    report_.add(files_.path(contentPath), k->GetLineNum(),
-                                std::string("the key frame lacks ") + property);
-                    break;
-                }
-            }
-        }
+        player.loadAnimation(animation, id++);
     }
 }
 
 void ContentChecker::checkFlow() {
     const std::string flow = "content/config/GameFlow.xml";
-    tinyxml2::XMLDocument document;
-    if (!files_.exists(flow) || !files_.loadXml(document, flow)) {
+    if (!files_.exists(flow)) {
         return;
     }
-    const XMLElement* root = document.FirstChildElement("GameFlow");
-    for (const XMLElement* s = root ? root->FirstChildElement("Screen") : nullptr; s;
+    const XmlFile file(flow, "GameFlow");
+    for (const tinyxml2::XMLElement* s = file.root() ? file.root()->FirstChildElement("Screen") : nullptr; s;
          s = s->NextSiblingElement("Screen")) {
         for (const char* name : {"configFile", "fileName"}) {
-            if (!attribute(s, name).empty()) {
-                files_.require(attribute(s, name), flow, s->GetLineNum(), "the file");
+            if (!XmlFile::text(s, name).empty()) {
+                files_.require(XmlFile::text(s, name), flow, s->GetLineNum(), "the file");
             }
         }
     }

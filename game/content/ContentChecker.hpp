@@ -6,11 +6,12 @@
 #include "game/content/ContentFiles.hpp"
 #include "game/content/ContentReport.hpp"
 
-// `chrona --check-content`: reads every file of a content folder the way the
-// game will (configuration, tuning parameters, labels, fonts, sound and music
-// catalogues, animations, game flow, scene index, item, rule and mechanics
-// files), follows every file they name and reports each problem with its
-// file and line. See SceneCheck for what is checked of the scenes.
+// `chrona --check-content`: reads every file of a content folder through the
+// game's own loaders (configuration, tuning parameters, labels, fonts, sound
+// and music catalogues, animations, scene index, item, rule and mechanics
+// files), whose diagnostics become its report, and adds what only a view of
+// all files shows: the files they name, the labels and glyphs the text needs
+// and the goals a player can see. See SceneCheck for the scenes.
 class ContentChecker {
 public:
     explicit ContentChecker(const std::string& folder);
@@ -26,7 +27,6 @@ private:
     void checkParameters();
     void checkSounds();
     void checkAnimations();
-    void checkAnimation(const std::string& contentPath);
     void checkFlow();
 
     ContentReport report_;

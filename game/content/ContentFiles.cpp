@@ -25,24 +25,6 @@ bool ContentFiles::require(const std::string& contentPath, const std::string& fr
     if (exists(contentPath)) {
         return true;
     }
-    report_.add(path(from), fromLine, what + " \"" + contentPath + "\" does not exist");
+    report_.add(path(from), fromLine, (what.empty() ? "" : what + " ") + "\"" + contentPath + "\" does not exist");
     return false;
-}
-
-bool ContentFiles::loadXml(tinyxml2::XMLDocument& document, const std::string& contentPath, const std::string& from,
-                           int fromLine) const {
-    if (!exists(contentPath)) {
-        if (from.empty()) {
-            report_.add(path(contentPath), 0, "the file is missing");
-        } else {
-            report_.add(path(from), fromLine, "\"" + contentPath + "\" does not exist");
-        }
-        return false;
-    }
-    if (document.LoadFile(path(contentPath).c_str()) != tinyxml2::XML_SUCCESS) {
-        report_.add(path(contentPath), document.ErrorLineNum(),
-                    std::string("not well-formed XML: ") + document.ErrorName());
-        return false;
-    }
-    return true;
 }

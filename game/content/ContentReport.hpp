@@ -14,7 +14,10 @@ public:
         std::string what;
     };
 
-    void add(const std::string& file, int line, const std::string& what) { problems_.push_back({file, line, what}); }
+    // A fault met again (a shared file read for every scene) is kept once.
+    void add(const std::string& file, int line, const std::string& what);
+    // Adds a diagnostic line of a loader, "FILE:LINE: what" or "FILE: what".
+    void addLine(const std::string& line);
     const std::vector<Problem>& problems() const { return problems_; }
     bool clean() const { return problems_.empty(); }
     // One "file:line: what is wrong" line per problem.

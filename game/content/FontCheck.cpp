@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/render/CpuTextureFactory.hpp"
+#include "engine/text/AngelFont.hpp"
+
 void FontCheck::run() {
     std::vector<std::string> fonts;
     std::error_code error;
@@ -19,46 +22,12 @@ void FontCheck::run() {
 }
 
 void FontCheck::checkFont(const std::string& contentPath) {
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, contentPath)) {
-        return;
-    }
-    const std::string file = files_.path(contentPath);
-    const tinyxml2::XMLElement* font = document.FirstChildElement("font");
-    if (!font) {
-        files_.report().add(file, 1, "a font descriptor needs the root element font");
-        return;
-    }
-    const tinyxml2::XMLElement* common = font->FirstChildElement("common");
-    if (!common || common->IntAttribute("lineHeight") <= 0) {
-        files_.report().add(file, common ? common->GetLineNum() : font->GetLineNum(),
-                            "the font needs a common element with a positive lineHeight");
-    }
-    const std::string folder = contentPath.substr(0, contentPath.rfind('/') + 1);
-    const tinyxml2::XMLElement* pages = font->FirstChildElement("pages");
-    int pageCount = 0;
-    for (const tinyxml2::XMLElement* page = pages ? pages->FirstChildElement("page") : nullptr; page;
-         page = page->NextSiblingElement("page")) {
-        ++pageCount;
-        const char* name = page->Attribute("file");
-        if (!name) {
-            files_.report().add(file, page->GetLineNum(), "a page needs a file");
-        } else {
-            files_.require(folder + name, contentPath, page->GetLineNum(), "the page image");
-        }
-    }
+    CpuTextureFactory textures;
+    const AngelFont font(contentPath, &textures);
     std::set<int>& glyphs = glyphs_[contentPath];
-    const tinyxml2::XMLElement* chars = font->FirstChildElement("chars");
-    for (const tinyxml2::XMLElement* c = chars ? chars->FirstChildElement("char") : nullptr; c;
-         c = c->NextSiblingElement("char")) {
-        const int page = c->IntAttribute("page");
-        if (page < 0 || page >= pageCount) {
-            files_.report().add(file, c->GetLineNum(),
-                                "the glyph " + std::to_string(c->IntAttribute("id")) + " lies on a page that does not exist");
+    for (int code = 0; code < 256; ++code) {
+        if (font.findGlyph(code)) {
+            glyphs.insert(code);
         }
-        glyphs.insert(c->IntAttribute("id", -1));
-    }
-    if (glyphs.empty()) {
-        files_.report().add(file, font->GetLineNum(), "the font has no glyphs");
     }
 }

@@ -6,7 +6,7 @@
 
 #include "game/content/ContentFiles.hpp"
 
-// Reads every font descriptor under content/fonts/, checks its pages exist
+// Reads every font descriptor under content/fonts/ through the font loader
 // and keeps which character codes each font has a glyph for.
 class FontCheck {
 public:

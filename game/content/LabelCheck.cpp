@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "engine/text/LabelManager.hpp"
+
 void LabelCheck::load() {
     std::vector<std::string> files;
     std::error_code error;
@@ -18,20 +20,10 @@ void LabelCheck::load() {
     }
     for (const std::string& file : files) {
         std::map<std::string, Label>& table = languages_[file];
-        tinyxml2::XMLDocument document;
-        if (!files_.loadXml(document, file)) {
-            continue;
-        }
-        const tinyxml2::XMLElement* root = document.FirstChildElement("Strings");
-        if (!root) {
-            files_.report().add(files_.path(file), 1, "a labels file needs the root element Strings");
-            continue;
-        }
-        for (const tinyxml2::XMLElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
-            const tinyxml2::XMLAttribute* first = e->FirstAttribute();
-            if (first) {
-                table[first->Name()] = Label{first->Value(), e->GetLineNum()};
-            }
+        LabelManager labels;
+        labels.load(file);
+        for (const auto& [key, text] : labels.getLabels()) {
+            table[key] = Label{text, labels.lineOf(key)};
         }
     }
 }

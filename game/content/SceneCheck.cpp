@@ -1,19 +1,18 @@
 #include "game/content/SceneCheck.hpp"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
-#include <set>
-#include <sstream>
 
+#include "engine/core/RandomSource.hpp"
+#include "engine/core/XmlFile.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
+#include "game/scene/data/GoalChooser.hpp"
+#include "game/scene/data/Item.hpp"
+#include "game/scene/data/ItemRegistry.hpp"
+#include "game/scene/data/SceneItemLoader.hpp"
+#include "game/scene/data/SceneMechanics.hpp"
 
 namespace {
-
-using tinyxml2::XMLElement;
-
-bool isCollection(int typeId) { return typeId >= 100 && typeId <= 299; }
 
 // Alpha bytes of a picture, row by row; empty when it cannot be read.
 struct AlphaPicture {
@@ -35,56 +34,30 @@ struct AlphaPicture {
     unsigned char at(int x, int y) const { return alpha[static_cast<std::size_t>(y) * width + x]; }
 };
 
-std::vector<int> readTypeIds(const char* text) {
-    std::vector<int> ids;
-    std::stringstream list(text ? text : "");
-    std::string piece;
-    while (std::getline(list, piece, ',')) {
-        ids.push_back(std::atoi(piece.c_str()));
-    }
-    return ids;
-}
-
 }  // namespace
 
 void SceneCheck::run() {
     readFlowPaths();
-    readGroupRules();
-    readRendererRules();
-    const std::string indexFile = "content/config/scene/sceneIndex.xml";
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, indexFile)) {
-        return;
+    const std::string rendererRules = paths_.config + paths_.rendererRules;
+    renderers_.loadRules(rendererRules);
+    for (const ItemRendererRule& rule : renderers_.getRules()) {
+        if (rule.renderer < 0 || rule.renderer > 3) {
+            files_.report().add(files_.path(rendererRules), rule.line,
+                                "there is no renderer " + std::to_string(rule.renderer) + " (0..3)");
+        }
     }
-    const XMLElement* root = document.FirstChildElement("Indexes");
-    if (!root) {
-        files_.report().add(files_.path(indexFile), 1, "the scene index needs the root element Indexes");
-        return;
-    }
-    std::set<int> ids;
-    for (const XMLElement* e = root->FirstChildElement("Index"); e; e = e->NextSiblingElement("Index")) {
-        IndexEntry entry;
-        entry.line = e->GetLineNum();
-        if (e->QueryIntAttribute("id", &entry.id) != tinyxml2::XML_SUCCESS || !e->Attribute("fileName") ||
-            !e->Attribute("path")) {
-            files_.report().add(files_.path(indexFile), entry.line, "an Index needs id, fileName and path");
+    SceneIndex index;
+    index.load(IndexFile);
+    for (int id : index.idsInFileOrder()) {
+        const SceneIndexEntry& entry = *index.find(id);
+        if (id < 100 || id > 299) {
+            files_.report().add(files_.path(IndexFile), entry.line,
+                                "the scene id " + std::to_string(id) + " is not a location scene (100..299)");
             continue;
         }
-        entry.fileName = e->Attribute("fileName");
-        entry.path = e->Attribute("path");
-        if (!ids.insert(entry.id).second) {
-            files_.report().add(files_.path(indexFile), entry.line,
-                                "the scene id " + std::to_string(entry.id) + " is listed twice");
-            continue;
-        }
-        if (entry.id < 100 || entry.id > 299) {
-            files_.report().add(files_.path(indexFile), entry.line,
-                                "the scene id " + std::to_string(entry.id) + " is not a location scene (100..299)");
-            continue;
-        }
-        labels_.use("SCENE_" + std::to_string(entry.id), indexFile, entry.line);
-        labels_.use("SCENE_DESCRIPTION_" + std::to_string(entry.id), indexFile, entry.line);
-        checkScene(entry);
+        labels_.use("SCENE_" + std::to_string(id), IndexFile, entry.line);
+        labels_.use("SCENE_DESCRIPTION_" + std::to_string(id), IndexFile, entry.line);
+        checkScene(index, entry);
     }
 }
 
@@ -93,165 +66,84 @@ void SceneCheck::readFlowPaths() {
     if (!files_.exists(flow)) {
         return;
     }
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, flow)) {
-        return;
-    }
-    const XMLElement* root = document.FirstChildElement("GameFlow");
-    for (const XMLElement* e = root ? root->FirstChildElement("Screen") : nullptr; e; e = e->NextSiblingElement("Screen")) {
-        const char* type = e->Attribute("type");
-        if (type && (std::string(type) == "scene" || std::string(type) == "GamePartSession") &&
-            e->Attribute("configPath")) {
-            paths_.config = e->Attribute("configPath");
-            paths_.groupRules = e->Attribute("itemGroupConf") ? e->Attribute("itemGroupConf") : "";
-            paths_.rendererRules = e->Attribute("itemRendererConf") ? e->Attribute("itemRendererConf") : "";
+    const XmlFile file(flow, "GameFlow");
+    for (const tinyxml2::XMLElement* e = file.root() ? file.root()->FirstChildElement("Screen") : nullptr; e;
+         e = e->NextSiblingElement("Screen")) {
+        const std::string type = XmlFile::text(e, "type");
+        if ((type == "scene" || type == "GamePartSession") && e->Attribute("configPath")) {
+            paths_.config = XmlFile::text(e, "configPath");
+            paths_.groupRules = XmlFile::text(e, "itemGroupConf");
+            paths_.rendererRules = XmlFile::text(e, "itemRendererConf");
             return;
         }
     }
 }
 
-void SceneCheck::readGroupRules() {
-    const std::string file = paths_.config + paths_.groupRules;
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, file)) {
-        return;
-    }
-    const XMLElement* root = document.FirstChildElement("ItemGroupRules");
-    if (!root) {
-        files_.report().add(files_.path(file), 1, "the group rules need the root element ItemGroupRules");
-        return;
-    }
-    for (const XMLElement* e = root->FirstChildElement("Rule"); e; e = e->NextSiblingElement("Rule")) {
-        int group = 0, typeId = 0, type = 0;
-        if (e->QueryIntAttribute("groupId", &group) != tinyxml2::XML_SUCCESS ||
-            e->QueryIntAttribute("typeId", &typeId) != tinyxml2::XML_SUCCESS ||
-            e->QueryIntAttribute("type", &type) != tinyxml2::XML_SUCCESS) {
-            files_.report().add(files_.path(file), e->GetLineNum(), "a Rule needs groupId, typeId and type");
-            continue;
-        }
-        groupRules_[{type, typeId}] = group;
-    }
+bool SceneCheck::isDisplayed(int group) {
+    const std::vector<int>& displayed = ItemRegistry::displayedGroups();
+    return std::find(displayed.begin(), displayed.end(), group) != displayed.end();
 }
 
-void SceneCheck::readRendererRules() {
-    const std::string file = paths_.config + paths_.rendererRules;
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, file)) {
-        return;
-    }
-    const XMLElement* root = document.FirstChildElement("ItemRendererRules");
-    if (!root) {
-        files_.report().add(files_.path(file), 1, "the renderer rules need the root element ItemRendererRules");
-        return;
-    }
-    for (const XMLElement* e = root->FirstChildElement("Rule"); e; e = e->NextSiblingElement("Rule")) {
-        RendererRule rule{0, e->IntAttribute("groupId", -1), e->IntAttribute("typeId", -1), e->IntAttribute("type", -1)};
-        if (e->QueryIntAttribute("renderer", &rule.renderer) != tinyxml2::XML_SUCCESS) {
-            files_.report().add(files_.path(file), e->GetLineNum(), "a Rule needs a renderer");
-            continue;
-        }
-        if (rule.renderer < 0 || rule.renderer > 3) {
-            files_.report().add(files_.path(file), e->GetLineNum(),
-                                "there is no renderer " + std::to_string(rule.renderer) + " (0..3)");
-        }
-        rendererRules_.push_back(rule);
-    }
+bool SceneCheck::isGoal(int group) {
+    return group == ItemRegistry::Candidates || group == ItemRegistry::Goals;
 }
 
-bool SceneCheck::hasRenderer(const SceneItem& item) const {
-    const auto matches = [](int rule, int value) { return rule == -1 || value == -1 || rule == value; };
-    for (const RendererRule& rule : rendererRules_) {
-        if (matches(rule.groupId, item.group) && matches(rule.typeId, item.typeId) && matches(rule.type, item.type)) {
-            return rule.renderer >= 0 && rule.renderer <= 3;
-        }
-    }
-    return false;
-}
-
-void SceneCheck::checkScene(const IndexEntry& entry) {
-    const std::string indexFile = "content/config/scene/sceneIndex.xml";
-    const std::string itemFile = entry.path + entry.fileName + (language_ == "EN" ? "" : language_) + ".xml";
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, itemFile, indexFile, entry.line)) {
+void SceneCheck::checkScene(SceneIndex& index, const SceneIndexEntry& entry) {
+    const std::string itemFile = entry.itemFilePath(language_);
+    if (!files_.require(itemFile, IndexFile, entry.line, "")) {
         return;
     }
-    const XMLElement* root = document.FirstChildElement("Scene");
-    if (!root) {
-        files_.report().add(files_.path(itemFile), 1, "an item file needs the root element Scene");
-        return;
-    }
-    if (!root->FirstChildElement("Screen")) {
-        files_.report().add(files_.path(itemFile), root->GetLineNum(), "the scene has no Screen element");
-    }
+    ItemRegistry registry;
+    SceneItemLoader::load(entry.id, paths_.config + paths_.groupRules, language_, index, registry);
+    std::vector<Item*> items = registry.itemsOfScene(entry.id);
+    std::sort(items.begin(), items.end(), [](const Item* a, const Item* b) { return a->getIndex() < b->getIndex(); });
     const std::string prefix = parameters_.count("Game.Images.Silhouettes.Prefix")
                                    ? parameters_.at("Game.Images.Silhouettes.Prefix")
                                    : "";
-    std::vector<SceneItem> items;
-    static const char* const attributes[] = {"name", "image", "layer", "majorGroupID", "minorGroupID",
-                                             "x",    "y",     "angle", "R",            "G",
-                                             "B",    "A",     "type",  "infoTip",      "typeId"};
-    for (const XMLElement* e = root->FirstChildElement("Item"); e; e = e->NextSiblingElement("Item")) {
-        SceneItem item;
-        item.index = static_cast<int>(items.size());
-        item.line = e->GetLineNum();
-        std::string missing;
-        for (const char* attribute : attributes) {
-            if (!e->Attribute(attribute)) {
-                missing += std::string(missing.empty() ? "" : ", ") + attribute;
+    for (const Item* item : items) {
+        const ItemDescription& d = item->description();
+        if (!d.infoTip.empty()) {
+            files_.require(d.infoTip, itemFile, d.line, "the animation");
+        } else if (!d.image.empty()) {
+            files_.require(entry.path + d.image, itemFile, d.line, "the image");
+        }
+        const int group = registry.groupOf(item);
+        ItemRendererFactoryInput query;
+        query.groupId = group;
+        query.typeId = d.typeId;
+        query.type = d.type;
+        const int renderer = renderers_.rendererIdFor(query);
+        if (isDisplayed(group) && (renderer < 0 || renderer > 3)) {
+            files_.report().add(files_.path(itemFile), d.line, "no renderer rule draws the item " + d.name);
+        }
+        if (isGoal(group)) {
+            if (d.name.empty()) {
+                files_.report().add(files_.path(itemFile), d.line, "the goal has no name for the goal panel");
             }
+            files_.require(entry.path + prefix + d.image, itemFile, d.line, "the silhouette");
         }
-        if (!missing.empty()) {
-            files_.report().add(files_.path(itemFile), item.line, "the Item lacks " + missing);
-        }
-        item.name = e->Attribute("name") ? e->Attribute("name") : "";
-        item.image = e->Attribute("image") ? e->Attribute("image") : "";
-        item.layer = e->IntAttribute("layer");
-        item.x = static_cast<int>(e->FloatAttribute("x"));
-        item.y = static_cast<int>(e->FloatAttribute("y"));
-        item.type = e->IntAttribute("type");
-        item.typeId = e->IntAttribute("typeId");
-        const auto rule = groupRules_.find({item.type, item.typeId});
-        item.group = rule == groupRules_.end() ? -1 : rule->second;
-        const std::string infoTip = e->Attribute("infoTip") ? e->Attribute("infoTip") : "";
-        if (!infoTip.empty()) {
-            files_.require(infoTip, itemFile, item.line, "the animation");
-        } else if (!item.image.empty()) {
-            files_.require(entry.path + item.image, itemFile, item.line, "the image");
-        }
-        const bool displayed = item.group == 1 || item.group == 2 || item.group == 4 || item.group == 5 ||
-                               item.group == 6;
-        if (displayed && !hasRenderer(item)) {
-            files_.report().add(files_.path(itemFile), item.line, "no renderer rule draws the item " + item.name);
-        }
-        if (item.group == 1 || item.group == 2) {
-            if (item.name.empty()) {
-                files_.report().add(files_.path(itemFile), item.line, "the goal has no name for the goal panel");
-            }
-            files_.require(entry.path + prefix + item.image, itemFile, item.line, "the silhouette");
-        }
-        items.push_back(item);
     }
-    checkVisibility(itemFile, entry.path, items);
-    checkMechanics(entry, items);
+    checkVisibility(itemFile, entry.path, registry, items);
+    checkMechanics(entry, registry);
 }
 
 void SceneCheck::checkVisibility(const std::string& itemFile, const std::string& folder,
-                                 const std::vector<SceneItem>& items) {
+                                 const ItemRegistry& registry, const std::vector<Item*>& items) {
     struct Drawn {
-        const SceneItem* item;
+        const Item* item;
         int x, y;
         std::shared_ptr<AlphaPicture> picture;
     };
     std::vector<Drawn> drawn;
-    for (const SceneItem& item : items) {
-        const bool displayed = item.group == 1 || item.group == 2 || item.group == 4 || item.group == 5 ||
-                               item.group == 6;
-        if (displayed && files_.exists(folder + item.image)) {
-            drawn.push_back({&item, item.x, item.y, std::make_shared<AlphaPicture>(files_.path(folder + item.image))});
+    for (const Item* item : items) {
+        const ItemDescription& d = item->description();
+        if (isDisplayed(registry.groupOf(item)) && files_.exists(folder + d.image)) {
+            drawn.push_back({item, static_cast<int>(d.x), static_cast<int>(d.y),
+                             std::make_shared<AlphaPicture>(files_.path(folder + d.image))});
         }
     }
     std::stable_sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
-        return a.item->layer != b.item->layer ? a.item->layer < b.item->layer : a.item->index < b.item->index;
+        return a.item->description().layer < b.item->description().layer;
     });
     // The goal panel lies over the bottom right corner of the scene.
     const std::string panel = "content/images/scenegui/GUIBase.png";
@@ -261,7 +153,7 @@ void SceneCheck::checkVisibility(const std::string& itemFile, const std::string&
     }
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         const Drawn& goal = drawn[i];
-        if (!goal.item || (goal.item->group != 1 && goal.item->group != 2)) {
+        if (!goal.item || !isGoal(registry.groupOf(goal.item))) {
             continue;
         }
         int opaque = 0;
@@ -284,100 +176,63 @@ void SceneCheck::checkVisibility(const std::string& itemFile, const std::string&
             }
         }
         if (opaque == 0 || visible < MinimumVisibleShare * opaque) {
-            files_.report().add(files_.path(itemFile), goal.item->line,
-                                "the goal " + goal.item->name + " is hidden: only " +
+            files_.report().add(files_.path(itemFile), goal.item->description().line,
+                                "the goal " + goal.item->description().name + " is hidden: only " +
                                     std::to_string(opaque ? 100 * visible / opaque : 0) +
                                     "% of it can be clicked (at least 25% must)");
         }
     }
 }
 
-void SceneCheck::checkMechanics(const IndexEntry& entry, const std::vector<SceneItem>& items) {
-    const int location = entry.id < 200 ? entry.id - 100 : entry.id - 200;
-    char name[64];
-    std::snprintf(name, sizeof(name), "mech_location%02d%s.xml", location, entry.id < 200 ? "_present" : "_past");
-    const std::string file = paths_.config + name;
-    tinyxml2::XMLDocument document;
-    if (!files_.loadXml(document, file, "content/config/scene/sceneIndex.xml", entry.line)) {
+void SceneCheck::checkMechanics(const SceneIndexEntry& entry, ItemRegistry& registry) {
+    const std::string file = paths_.config + SceneMechanics::locationFileName(entry.id);
+    if (!files_.require(file, IndexFile, entry.line, "")) {
         return;
     }
-    const XMLElement* root = document.FirstChildElement("SceneMechanics");
-    if (!root) {
-        files_.report().add(files_.path(file), 1, "a mechanics file needs the root element SceneMechanics");
+    SceneMechanics mechanics;
+    if (!mechanics.load(file)) {
         return;
     }
-    std::vector<const SceneItem*> pool;
-    for (const SceneItem& item : items) {
-        if (item.group == 1) {
-            pool.push_back(&item);
-        }
-    }
+    SeededRandom random(1);
+    GoalChooser chooser(registry, entry.id, random, true);
     int chosenTotal = 0;
-    int step = 0;
-    for (const XMLElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
-        const std::string kind = e->Name();
-        ++step;
-        if (kind == "Screen") {
-            if (!e->Attribute("type")) {
-                files_.report().add(files_.path(file), e->GetLineNum(), "a Screen step needs a type");
-            }
+    int number = 0;
+    for (const MechanicsStep& step : mechanics.steps()) {
+        ++number;
+        if (step.kind != MechanicsStep::CollectGroup) {
             continue;
         }
-        if (kind != "CollectGroup") {
-            continue;
-        }
-        const std::string identifier = e->Attribute("identifier") ? e->Attribute("identifier") : "";
-        if (identifier != "COUNT_STACK_GOAL_RENDERER" && identifier != "SILHOUETTE_GOAL_RENDERER") {
-            files_.report().add(files_.path(file), e->GetLineNum(),
+        if (step.identifier != "COUNT_STACK_GOAL_RENDERER" && step.identifier != "SILHOUETTE_GOAL_RENDERER") {
+            files_.report().add(files_.path(file), step.line,
                                 "the step names no goal panel (COUNT_STACK_GOAL_RENDERER or SILHOUETTE_GOAL_RENDERER)");
         }
-        std::vector<const SceneItem*> chosen;
-        for (const XMLElement* c = e->FirstChildElement("Collect"); c; c = c->NextSiblingElement("Collect")) {
-            const char* pick = c->Attribute("pick");
-            if (!c->Attribute("name") || !c->Attribute("typeId") || !pick) {
-                files_.report().add(files_.path(file), c->GetLineNum(), "a Collect needs name, typeId and pick");
-                continue;
-            }
-            const std::vector<int> typeIds = readTypeIds(c->Attribute("typeId"));
-            const int count = c->IntAttribute("count", -1);
-            std::vector<const SceneItem*> candidates;
-            std::set<int> collections;
-            for (const SceneItem* item : pool) {
-                if (std::find(typeIds.begin(), typeIds.end(), item->typeId) != typeIds.end() &&
-                    (!isCollection(item->typeId) || collections.insert(item->typeId).second)) {
-                    candidates.push_back(item);
+        for (const CollectRule& rule : step.collect) {
+            // The chooser cuts the candidates to the count: fewer means too few.
+            const int candidates = static_cast<int>(chooser.candidates(rule).size());
+            if (candidates == 0 || (rule.pick != CollectRule::All && rule.count > candidates)) {
+                std::string kinds;
+                for (int typeId : rule.typeIds) {
+                    kinds += (kinds.empty() ? "" : ",") + std::to_string(typeId);
                 }
-            }
-            if (candidates.empty() || (std::string(pick) != "all" && count > static_cast<int>(candidates.size()))) {
-                files_.report().add(files_.path(file), c->GetLineNum(),
-                                    "the rule asks for " + (count < 0 ? std::string("every") : std::to_string(count)) +
-                                        " of typeIds " + c->Attribute("typeId") + " but only " +
-                                        std::to_string(candidates.size()) + " candidates are left");
-            }
-            if (std::string(pick) != "all" && count >= 0 && count < static_cast<int>(candidates.size())) {
-                candidates.resize(static_cast<std::size_t>(count));
-            }
-            chosen.insert(chosen.end(), candidates.begin(), candidates.end());
-        }
-        // Collections come whole; everything chosen leaves the candidates.
-        std::set<const SceneItem*> goals;
-        for (const SceneItem* item : chosen) {
-            for (const SceneItem* other : pool) {
-                if (other == item || (isCollection(item->typeId) && other->typeId == item->typeId)) {
-                    goals.insert(other);
-                }
+                files_.report().add(files_.path(file), rule.line,
+                                    "the rule asks for " +
+                                        (rule.count < 0 ? std::string("every") : std::to_string(rule.count)) +
+                                        " of typeIds " + kinds + " but only " + std::to_string(candidates) +
+                                        " candidates are left");
             }
         }
-        if (goals.empty()) {
-            files_.report().add(files_.path(file), e->GetLineNum(), "step " + std::to_string(step) + " chooses no goals");
+        const std::size_t before = registry.items(ItemRegistry::Goals, entry.id).size();
+        chooser.fill(step);
+        const int goals = static_cast<int>(registry.items(ItemRegistry::Goals, entry.id).size() - before);
+        if (goals == 0) {
+            files_.report().add(files_.path(file), step.line, "step " + std::to_string(number) + " chooses no goals");
         }
-        pool.erase(std::remove_if(pool.begin(), pool.end(), [&goals](const SceneItem* i) { return goals.count(i) > 0; }),
-                   pool.end());
-        chosenTotal += static_cast<int>(goals.size());
+        chosenTotal += goals;
     }
     if (chosenTotal != ObjectsPerScene) {
-        files_.report().add(files_.path(file), root->GetLineNum(),
-                            "the steps choose " + std::to_string(chosenTotal) + " objects, but a scene is completed when " +
-                                std::to_string(ObjectsPerScene) + " are found");
+        files_.report().add(files_.path(file), mechanics.line(),
+                            "the steps choose " + std::to_string(chosenTotal) +
+                                " objects, but a scene is completed when " + std::to_string(ObjectsPerScene) +
+                                " are found");
     }
 }

@@ -6,10 +6,14 @@
 
 #include "game/content/ContentFiles.hpp"
 #include "game/content/LabelCheck.hpp"
+#include "game/scene/data/ItemRegistry.hpp"
+#include "game/scene/data/SceneIndex.hpp"
+#include "game/scene/renderers/ItemRendererFactory.hpp"
 
-// Checks the hidden-object scenes: the scene index, every scene's item file
-// (attributes, images, silhouettes, animations, names), the shared item group
-// and renderer rules and each scene's mechanics file. It also plays the goal
+// Checks the hidden-object scenes, read through the game's loaders (scene
+// index, item files, item group and renderer rules, mechanics files): the
+// files they name, the labels, silhouettes and renderers their items need,
+// and the goals each step of a scene chooses (with the game's GoalChooser). It also plays the goal
 // choice of every step to see the scene has enough candidates, and checks
 // that every candidate shows at least a quarter of itself above everything
 // drawn over it (the goal panel included), so every goal can be clicked.
@@ -27,46 +31,25 @@ public:
     void run();
 
 private:
-    struct IndexEntry {
-        int id = 0;
-        std::string fileName;
-        std::string path;
-        int line = 0;
-    };
-    struct SceneItem {
-        int index = 0;
-        int line = 0;
-        std::string name;
-        std::string image;
-        int layer = 0;
-        int x = 0;
-        int y = 0;
-        int type = 0;
-        int typeId = 0;
-        int group = -1;
-    };
     struct Paths {
         std::string config = "content/config/scene/";
         std::string groupRules = "ItemGroupRules.xml";
         std::string rendererRules = "ItemRendererRules.xml";
     };
+    static constexpr const char* IndexFile = "content/config/scene/sceneIndex.xml";
 
     void readFlowPaths();
-    void readGroupRules();
-    void readRendererRules();
-    void checkScene(const IndexEntry& entry);
-    void checkVisibility(const std::string& itemFile, const std::string& folder, const std::vector<SceneItem>& items);
-    void checkMechanics(const IndexEntry& entry, const std::vector<SceneItem>& items);
-    bool hasRenderer(const SceneItem& item) const;
+    void checkScene(SceneIndex& index, const SceneIndexEntry& entry);
+    void checkVisibility(const std::string& itemFile, const std::string& folder, const ItemRegistry& registry,
+                         const std::vector<Item*>& items);
+    void checkMechanics(const SceneIndexEntry& entry, ItemRegistry& registry);
+    static bool isDisplayed(int group);
+    static bool isGoal(int group);
 
     const ContentFiles& files_;
     LabelCheck& labels_;
     const std::map<std::string, std::string>& parameters_;
     std::string language_;
     Paths paths_;
-    std::map<std::pair<int, int>, int> groupRules_;  // (type, typeId) -> group
-    struct RendererRule {
-        int renderer, groupId, typeId, type;
-    };
-    std::vector<RendererRule> rendererRules_;
+    ItemRendererFactory renderers_;
 };

@@ -1,8 +1,8 @@
 #include "game/scene/HOScene.hpp"
 
 #include <algorithm>
-#include <iostream>
 
+#include "engine/core/Log.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
 #include "engine/core/ProcessRandom.hpp"
@@ -118,9 +118,8 @@ void HOScene::createRenderers() {
         const ItemRendererFactoryInput query{registry().groupOf(item), d.typeId, d.type};
         ItemRenderer* renderer = factory.create(query, this, item);
         if (!renderer) {
-            std::cout << "scene " << sceneId_ << ": item " << item->getIndex() << " \"" << d.name
-                      << "\" has no renderer (renderer rule " << factory.rendererIdFor(query)
-                      << "), it is not shown\n";
+            logWarning("scene %d: item %d \"%s\" has no renderer (renderer rule %d), it is not shown", sceneId_,
+                       item->getIndex(), d.name.c_str(), factory.rendererIdFor(query));
         } else {
             renderer->loadResources(getResourceManager());
             renderer->setEnabled(false);

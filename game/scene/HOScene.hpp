@@ -8,6 +8,7 @@
 #include "engine/animation/AnimationPlayerListener.hpp"
 #include "engine/screens/ScreenBase.hpp"
 #include "game/scene/renderers/ItemRendererOwner.hpp"
+#include "game/scene/data/ItemRegistry.hpp"
 #include "game/scene/data/SceneMechanics.hpp"
 
 class AnimationPlayer;
@@ -149,7 +150,7 @@ private:
     std::string itemGroupPath_;
     SceneMechanics mechanics_;
     int currentStep_;
-    std::vector<int> displayGroups_{6, 1, 2, 4, 5};
+    std::vector<int> displayGroups_ = ItemRegistry::displayedGroups();
     std::vector<Item*> displayed_;
     Item* hovered_ = nullptr;
     ItemGoalRenderer* goalRenderer_ = nullptr;

@@ -1,9 +1,9 @@
 #include "game/scene/TestScene.hpp"
 
-#include <iostream>
 
 #include <SDL/SDL_keysym.h>
 
+#include "engine/core/Log.hpp"
 #include "engine/app/GameApp.hpp"
 #include "engine/core/ProcessRandom.hpp"
 #include "engine/audio/catalogue/SfxContainer.hpp"
@@ -118,7 +118,7 @@ bool TestScene::useHint() {
 
 void TestScene::onItemMissed() {
     const Point at = gameApp()->getLastMousePosition();
-    std::cout << "scene " << getSceneId() << ": nothing to find at (" << at.x << ", " << at.y << ")\n";
+    logInfo("scene %d: nothing to find at (%g, %g)", getSceneId(), at.x, at.y);
 }
 
 void TestScene::onDrawOverlay(Graphics* graphics) {

@@ -1,46 +1,32 @@
 #include "engine/audio/catalogue/SceneMusicTable.hpp"
 
-#include <tinyxml2.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
-
 #include "engine/core/RandomSource.hpp"
-#include "engine/core/ContentPath.hpp"
+#include "engine/core/XmlFile.hpp"
+#include "engine/core/XmlNumber.hpp"
 
 SceneMusicTable::SceneMusicTable(RandomSource& random) : random_(random) {}
 
 bool SceneMusicTable::load(const std::string& path) {
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
-        std::printf("Scene music %s: %s\n", path.c_str(), document.ErrorStr());
+    const XmlFile file(path, "SceneMusic");
+    const tinyxml2::XMLElement* root = file.root();
+    if (!root) {
         return false;
     }
-    const tinyxml2::XMLElement* root = document.RootElement();
-    if (!root || std::string(root->Name()) != "SceneMusic") {
-        std::printf("Scene music %s: the root element is not SceneMusic\n", path.c_str());
-        return false;
-    }
-    if (const char* base = root->Attribute("path")) {
-        basePath_ = base;
-    }
+    basePath_ = XmlFile::text(root, "path", basePath_);
     for (const tinyxml2::XMLElement* scene = root->FirstChildElement("Scene"); scene;
          scene = scene->NextSiblingElement("Scene")) {
         const char* indexText = scene->Attribute("index");
         if (!indexText) {
             continue;
         }
-        std::vector<int> indexes;
-        std::istringstream pieces(indexText);
-        for (std::string piece; std::getline(pieces, piece, ',');) {
-            indexes.push_back(std::atoi(piece.c_str()));
-        }
+        const std::vector<int> indexes = XmlNumber::list(indexText);
         for (const tinyxml2::XMLElement* music = scene->FirstChildElement("Music"); music;
              music = music->NextSiblingElement("Music")) {
-            if (const char* file = music->Attribute("file")) {
+            const char* name = music->Attribute("file");
+            if (name) {
+                file.needsFile(music, basePath_ + name, "the music");
                 for (int index : indexes) {
-                    files_[index].push_back(file);
+                    files_[index].push_back(name);
                 }
             }
         }

@@ -1,13 +1,10 @@
 #include "engine/audio/catalogue/SfxContainer.hpp"
 
-#include <tinyxml2.h>
-
-#include <cstdio>
-
-#include "engine/resources/ResourceRegistry.hpp"
 #include "engine/core/ProcessRandom.hpp"
+#include "engine/resources/ResourceRegistry.hpp"
 #include "engine/audio/MixSound.hpp"
-#include "engine/core/ContentPath.hpp"
+#include "engine/core/RandomSource.hpp"
+#include "engine/core/XmlFile.hpp"
 #include "engine/resources/ResourceManager.hpp"
 
 SfxContainer::SfxContainer() : SfxContainer(ProcessRandom::instance()) {}
@@ -25,19 +22,19 @@ SfxContainer::~SfxContainer() {
 }
 
 bool SfxContainer::load(const std::string& path) {
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
-        std::printf("Sound catalogue %s: %s\n", path.c_str(), document.ErrorStr());
+    const XmlFile file(path, "SFX");
+    const tinyxml2::XMLElement* root = file.root();
+    if (!root) {
         return false;
     }
-    const tinyxml2::XMLElement* root = document.RootElement();
-    if (!root || std::string(root->Name()) != "SFX") {
-        std::printf("Sound catalogue %s: the root element is not SFX\n", path.c_str());
-        return false;
-    }
-    if (const char* prefix = root->Attribute("defaultPath")) {
-        defaultPath_ = prefix;
-    }
+    defaultPath_ = XmlFile::text(root, "defaultPath", defaultPath_);
+    const auto registerSound = [this, &file](const char* name, const tinyxml2::XMLElement* sound) {
+        if (sound->Attribute("path")) {
+            const std::string soundFile = defaultPath_ + XmlFile::text(sound, "path");
+            file.needsFile(sound, soundFile, "the sound");
+            registerFile(name, soundFile);
+        }
+    };
     for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element;
          element = element->NextSiblingElement()) {
         const std::string kind = element->Name();
@@ -46,21 +43,16 @@ bool SfxContainer::load(const std::string& path) {
             continue;
         }
         if (!name) {
-            std::printf("Sound catalogue %s: a %s without a name on line %d is skipped\n",
-                        path.c_str(), kind.c_str(), element->GetLineNum());
+            file.warn(element, "the effect has no name; skipped");
             continue;
         }
         if (kind == "Sound") {
-            if (const char* file = element->Attribute("path")) {
-                registerFile(name, defaultPath_ + file);
-            }
+            registerSound(name, element);
             continue;
         }
         for (const tinyxml2::XMLElement* variant = element->FirstChildElement("Sound"); variant;
              variant = variant->NextSiblingElement("Sound")) {
-            if (const char* file = variant->Attribute("path")) {
-                registerFile(name, defaultPath_ + file);
-            }
+            registerSound(name, variant);
         }
     }
     loaded_ = true;

@@ -43,6 +43,10 @@ std::vector<Item*> GoalChooser::candidatesFor(const CollectRule& rule, const std
     return candidates;
 }
 
+std::vector<Item*> GoalChooser::candidates(const CollectRule& rule) {
+    return candidatesFor(rule, registry_.items(ItemRegistry::Candidates, sceneId_));
+}
+
 void GoalChooser::fill(const MechanicsStep& step) {
     const std::vector<Item*> pool = registry_.items(ItemRegistry::Candidates, sceneId_);
     std::vector<Item*> selection;

@@ -20,6 +20,9 @@ public:
         : registry_(registry), sceneId_(sceneId), random_(random), collections_(collections) {}
 
     void fill(const MechanicsStep& step);
+    // What the rule would choose among the scene's candidates now (the
+    // content checker compares it with what the rule asks for).
+    std::vector<Item*> candidates(const CollectRule& rule);
 
     static bool isCollection(int typeId) { return typeId >= 100 && typeId <= 299; }
 

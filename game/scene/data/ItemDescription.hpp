@@ -21,4 +21,5 @@ struct ItemDescription {
     int type = 0;  // 0 or 1 picks a group rule table; other values leave the item ungrouped
     std::string infoTip;
     int typeId = 0;
+    int line = 0;  // of the Item element in the item file
 };

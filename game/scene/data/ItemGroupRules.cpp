@@ -1,34 +1,21 @@
 #include "game/scene/data/ItemGroupRules.hpp"
 
-#include <iostream>
-
-#include <tinyxml2.h>
-
-#include "engine/core/ContentPath.hpp"
-#include "engine/core/XmlNumber.hpp"
+#include "engine/core/XmlFile.hpp"
 
 bool ItemGroupRules::load(const std::string& path) {
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
-        std::cout << "item group rules " << path << ": cannot be read (" << document.ErrorStr() << ")\n";
+    const XmlFile file(path, "ItemGroupRules");
+    if (!file.root()) {
         return false;
     }
-    const tinyxml2::XMLElement* root = document.FirstChildElement("ItemGroupRules");
-    if (!root) {
-        std::cout << "item group rules " << path << ": no ItemGroupRules element\n";
-        return false;
-    }
-    for (const tinyxml2::XMLElement* rule = root->FirstChildElement("Rule"); rule;
+    for (const tinyxml2::XMLElement* rule = file.root()->FirstChildElement("Rule"); rule;
          rule = rule->NextSiblingElement("Rule")) {
-        const char* group = rule->Attribute("groupId");
-        const char* typeId = rule->Attribute("typeId");
-        const char* type = rule->Attribute("type");
-        if (!group || !typeId || !type) {
+        if (!rule->Attribute("groupId") || !rule->Attribute("typeId") || !rule->Attribute("type")) {
+            file.warn(rule, "a Rule needs groupId, typeId and type");
             continue;
         }
-        const int table = XmlNumber::leadingInt(type);
+        const int table = XmlFile::number(rule, "type");
         if (table == 0 || table == 1) {
-            tables_[table][XmlNumber::leadingInt(typeId)] = XmlNumber::leadingInt(group);
+            tables_[table][XmlFile::number(rule, "typeId")] = XmlFile::number(rule, "groupId");
         }
     }
     return true;

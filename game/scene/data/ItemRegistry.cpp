@@ -85,3 +85,8 @@ void ItemRegistry::clear() {
         }
     }
 }
+
+const std::vector<int>& ItemRegistry::displayedGroups() {
+    static const std::vector<int> groups{6, Candidates, Goals, 4, 5};
+    return groups;
+}

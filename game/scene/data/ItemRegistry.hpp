@@ -20,6 +20,9 @@ public:
     ItemRegistry(const ItemRegistry&) = delete;
     ItemRegistry& operator=(const ItemRegistry&) = delete;
 
+    // The groups a scene draws, in the order it draws them.
+    static const std::vector<int>& displayedGroups();
+
     // Takes ownership and appends the item to the group.
     void add(int group, Item* item);
     // The group's items of one scene in list order; scene -1 lists all scenes.

@@ -19,4 +19,5 @@ private:
 struct ItemRendererRule {
     ItemRendererFactoryInput input;
     int renderer = -1;
+    int line = 0;  // of the Rule element in its file
 };

@@ -1,36 +1,27 @@
 #include "game/scene/data/SceneIndex.hpp"
 
-#include <cstdio>
-#include <tinyxml2.h>
-
-#include "engine/core/ContentPath.hpp"
-#include "engine/core/XmlNumber.hpp"
+#include "engine/core/XmlFile.hpp"
 
 bool SceneIndex::load(const std::string& path) {
     clear();
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
-        std::printf("Scene index %s: %s\n", path.c_str(), document.ErrorStr());
+    const XmlFile file(path, "Indexes");
+    if (!file.root()) {
         return false;
     }
-    const tinyxml2::XMLElement* root = document.RootElement();
-    if (!root || std::string(root->Name()) != "Indexes") {
-        std::printf("Scene index %s: the root element is not Indexes\n", path.c_str());
-        return false;
-    }
-    for (const auto* index = root->FirstChildElement("Index"); index; index = index->NextSiblingElement("Index")) {
-        const char* id = index->Attribute("id");
-        const char* fileName = index->Attribute("fileName");
-        const char* folder = index->Attribute("path");
-        if (!id || !fileName || !folder) {
+    for (const auto* index = file.root()->FirstChildElement("Index"); index;
+         index = index->NextSiblingElement("Index")) {
+        if (!file.hasAll(index, {"id", "fileName", "path"})) {
             continue;
         }
         SceneIndexEntry entry;
-        entry.id = XmlNumber::leadingInt(id);
-        entry.fileName = fileName;
-        entry.path = folder;
+        entry.id = XmlFile::number(index, "id");
+        entry.fileName = XmlFile::text(index, "fileName");
+        entry.path = XmlFile::text(index, "path");
+        entry.line = index->GetLineNum();
         if (entries_.emplace(entry.id, entry).second) {
             fileOrder_.push_back(entry.id);
+        } else {
+            file.warn(index, "the scene id " + std::to_string(entry.id) + " is listed twice");
         }
     }
     return true;

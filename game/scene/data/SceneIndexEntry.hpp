@@ -12,6 +12,7 @@ struct SceneIndexEntry {
     int yOffset = 0;
     std::string fileName;
     std::string path;  // ends with a separator: joined by plain concatenation
+    int line = 0;      // of the Index element in the scene index
 
     // path + fileName + language suffix + ".xml"; the suffix is empty for
     // exactly "EN" and the language code itself otherwise.

@@ -1,11 +1,8 @@
 #include "game/scene/data/SceneMechanics.hpp"
 
 #include <cstring>
-#include <iostream>
 
-#include <tinyxml2.h>
-
-#include "engine/core/ContentPath.hpp"
+#include "engine/core/XmlFile.hpp"
 #include "engine/core/XmlNumber.hpp"
 
 namespace {
@@ -23,21 +20,6 @@ std::map<std::string, std::string> attributesOf(const tinyxml2::XMLElement* elem
     return attributes;
 }
 
-std::vector<int> typeIdList(const std::string& text) {
-    std::vector<int> ids;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = text.find(',', start);
-        const std::string part = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        ids.push_back(XmlNumber::leadingInt(part.c_str()));
-        if (comma == std::string::npos) {
-            break;
-        }
-        start = comma + 1;
-    }
-    return ids;
-}
-
 int pickOf(const char* text) {
     if (std::strcmp(text, "random") == 0) {
         return CollectRule::Random;
@@ -48,7 +30,7 @@ int pickOf(const char* text) {
     return CollectRule::All;
 }
 
-MechanicsStep collectStep(const tinyxml2::XMLElement* element) {
+MechanicsStep collectStep(const XmlFile& file, const tinyxml2::XMLElement* element) {
     MechanicsStep step;
     step.kind = MechanicsStep::CollectGroup;
     step.identifier = identifierOf(element);
@@ -58,18 +40,16 @@ MechanicsStep collectStep(const tinyxml2::XMLElement* element) {
         const char* typeIds = c->Attribute("typeId");
         const char* pick = c->Attribute("pick");
         if (!name || !typeIds || !pick) {
+            file.warn(c, "a Collect needs name, typeId and pick");
             continue;
         }
         CollectRule rule;
         rule.name = name;
-        rule.typeIds = typeIdList(typeIds);
+        rule.typeIds = XmlNumber::list(typeIds);
         rule.pick = pickOf(pick);
-        if (const char* count = c->Attribute("count")) {
-            rule.count = XmlNumber::leadingInt(count);
-        }
-        if (const char* quest = c->Attribute("questId")) {
-            rule.questId = XmlNumber::leadingInt(quest);
-        }
+        rule.count = XmlFile::number(c, "count", -1);
+        rule.questId = XmlFile::number(c, "questId", -1);
+        rule.line = c->GetLineNum();
         step.collect.push_back(rule);
     }
     return step;
@@ -84,31 +64,32 @@ std::string MechanicsStep::attribute(const std::string& name, const std::string&
 
 bool SceneMechanics::load(const std::string& path) {
     steps_.clear();
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
-        std::cout << "mechanics file " << path << ": cannot be read (" << document.ErrorStr() << ")\n";
+    line_ = 0;
+    const XmlFile file(path, "SceneMechanics");
+    if (!file.root()) {
         return false;
     }
-    const tinyxml2::XMLElement* root = document.FirstChildElement("SceneMechanics");
-    if (!root) {
-        std::cout << "mechanics file " << path << ": no SceneMechanics element\n";
-        return false;
-    }
-    for (const tinyxml2::XMLElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
+    line_ = file.root()->GetLineNum();
+    for (const tinyxml2::XMLElement* e = file.root()->FirstChildElement(); e; e = e->NextSiblingElement()) {
         const std::string kind = e->Name();
         if (kind == "CollectGroup") {
-            steps_.push_back(collectStep(e));
-        } else if (kind == "Screen" && e->Attribute("type")) {
+            steps_.push_back(collectStep(file, e));
+            steps_.back().line = e->GetLineNum();
+        } else if (kind == "Screen" && !e->Attribute("type")) {
+            file.warn(e, "a Screen step needs a type");
+        } else if (kind == "Screen") {
             MechanicsStep step;
             step.kind = MechanicsStep::Screen;
             step.identifier = e->Attribute("type");
             step.attributes = attributesOf(e);
+            step.line = e->GetLineNum();
             steps_.push_back(step);
         } else if (kind == "CustomMechanics") {
             MechanicsStep step;
             step.kind = MechanicsStep::CustomMechanics;
             step.identifier = identifierOf(e);
             step.attributes = attributesOf(e);
+            step.line = e->GetLineNum();
             steps_.push_back(step);
         }
     }

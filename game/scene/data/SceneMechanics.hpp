@@ -13,6 +13,7 @@ struct CollectRule {
     int count = -1;  // -1: no limit
     int pick = All;
     int questId = -1;
+    int line = 0;  // of the Collect element
 };
 
 // One step of a scene: collect goals, show a screen, or something the scene
@@ -27,6 +28,7 @@ struct MechanicsStep {
     // Every attribute of a Screen or CustomMechanics element.
     std::map<std::string, std::string> attributes;
     std::vector<CollectRule> collect;
+    int line = 0;  // of the step's element
 
     // The attribute's value, or fallback when the step has none.
     std::string attribute(const std::string& name, const std::string& fallback = "") const;
@@ -36,10 +38,13 @@ struct MechanicsStep {
 // scene screen loads; the screen owns it.
 class SceneMechanics {
 public:
-    // Reads the file; a missing or broken file gives no steps and one line.
+    // Reads the file; a missing or broken file gives no steps and one line,
+    // an incomplete Collect or Screen is left out and reported.
     bool load(const std::string& path);
 
     const std::vector<MechanicsStep>& steps() const { return steps_; }
+    // The line of the root element; 0 before a file was read.
+    int line() const { return line_; }
     int size() const { return static_cast<int>(steps_.size()); }
     // The step at index, or null outside the list.
     const MechanicsStep* step(int index) const;
@@ -51,4 +56,5 @@ public:
 
 private:
     std::vector<MechanicsStep> steps_;
+    int line_ = 0;
 };

@@ -1,8 +1,8 @@
 #include "game/scene/renderers/CountStackGoalRenderer.hpp"
 
 #include <algorithm>
-#include <iostream>
 
+#include "engine/core/Log.hpp"
 #include "engine/actions/TinyParalelAction.hpp"
 #include "engine/actions/TinyRelIncrementator.hpp"
 #include "engine/render/Graphics.hpp"
@@ -31,8 +31,8 @@ CountStackGoalRenderer::CountStackGoalRenderer(const ConfigFile* parameters, Fon
       rows_(parameter(std::string(kPrefix) + "rows", -1)),
       columns_(parameter(std::string(kPrefix) + "columns", -1)) {
     if (rows_ < 1 || columns_ < 1) {
-        std::cout << "goal panel: " << kPrefix << "rows and columns missing or below 1, using " << kFallbackRows
-                  << " x " << kFallbackColumns << "\n";
+        logWarning("goal panel: %srows and columns missing or below 1, using %d x %d", kPrefix, kFallbackRows,
+                   kFallbackColumns);
         rows_ = kFallbackRows;
         columns_ = kFallbackColumns;
     }

@@ -1,23 +1,12 @@
 #include "game/scene/renderers/ItemRendererFactory.hpp"
 
-#include <iostream>
 #include <memory>
 
-#include <tinyxml2.h>
-
-#include "engine/core/ContentPath.hpp"
+#include "engine/core/XmlFile.hpp"
 #include "game/scene/renderers/AnimPlayerItemRenderer.hpp"
 #include "game/scene/renderers/CollectableItemRenderer.hpp"
 #include "game/scene/renderers/ItemRendererOwner.hpp"
 #include "game/scene/renderers/OverlayItemRenderer.hpp"
-#include "engine/core/XmlNumber.hpp"
-
-namespace {
-int optionalInt(const tinyxml2::XMLElement* element, const char* name) {
-    const char* text = element->Attribute(name);
-    return text ? XmlNumber::leadingInt(text) : -1;
-}
-}  // namespace
 
 void ItemRendererFactory::registerCreator(int rendererId, Creator creator) {
     creators_[rendererId] = std::move(creator);
@@ -38,26 +27,21 @@ void ItemRendererFactory::registerStandardCreators(RandomSource& random) {
 }
 
 bool ItemRendererFactory::loadRules(const std::string& path) {
-    tinyxml2::XMLDocument document;
-    if (document.LoadFile(ContentPath::resolve(path).c_str()) != tinyxml2::XML_SUCCESS) {
-        std::cout << "item renderer rules " << path << ": cannot be read (" << document.ErrorStr() << ")\n";
+    const XmlFile file(path, "ItemRendererRules");
+    if (!file.root()) {
         return false;
     }
-    const tinyxml2::XMLElement* root = document.FirstChildElement("ItemRendererRules");
-    if (!root) {
-        std::cout << "item renderer rules " << path << ": no ItemRendererRules element\n";
-        return false;
-    }
-    for (const tinyxml2::XMLElement* e = root->FirstChildElement("Rule"); e; e = e->NextSiblingElement("Rule")) {
-        const char* renderer = e->Attribute("renderer");
-        if (!renderer) {
+    for (const tinyxml2::XMLElement* e = file.root()->FirstChildElement("Rule"); e; e = e->NextSiblingElement("Rule")) {
+        if (!e->Attribute("renderer")) {
+            file.warn(e, "a Rule needs a renderer");
             continue;
         }
         ItemRendererRule rule;
-        rule.renderer = XmlNumber::leadingInt(renderer);
-        rule.input.groupId = optionalInt(e, "groupId");
-        rule.input.typeId = optionalInt(e, "typeId");
-        rule.input.type = optionalInt(e, "type");
+        rule.renderer = XmlFile::number(e, "renderer");
+        rule.input.groupId = XmlFile::number(e, "groupId", -1);
+        rule.input.typeId = XmlFile::number(e, "typeId", -1);
+        rule.input.type = XmlFile::number(e, "type", -1);
+        rule.line = e->GetLineNum();
         rules_.push_back(rule);
     }
     return true;

@@ -10,6 +10,7 @@
 #include "engine/render/TextureFactory.hpp"
 #include "engine/screens/ScreenBase.hpp"
 #include "engine/widgets/WidgetManager.hpp"
+#include "support/LogCapture.hpp"
 #include "support/FakeTexture.hpp"
 #include "support/RecordingGraphics.hpp"
 #include "engine/resources/ResourceRegistry.hpp"
@@ -244,9 +245,9 @@ TEST_F(AnimationPlayerTest, BrokenFilesSayWhatIsWrongAndPlayNothing) {
     const std::string dir = scratchFolder("animations");
     const std::string broken = dir + "broken.xml";
     std::ofstream(broken) << "<Scene length='100'><Object file='a.png'>";
-    testing::internal::CaptureStdout();
+    LogCapture captured1;
     Animation2D* animation = player.loadAnimation(broken, 8);
-    const std::string said = testing::internal::GetCapturedStdout();
+    const std::string said = captured1.takeText();
     EXPECT_NE(said.find(broken), std::string::npos) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     ASSERT_NE(animation, nullptr);
@@ -256,9 +257,9 @@ TEST_F(AnimationPlayerTest, BrokenFilesSayWhatIsWrongAndPlayNothing) {
     animation->update(1000, nullptr);
     EXPECT_TRUE(listener.finished.empty());
 
-    testing::internal::CaptureStdout();
+    LogCapture captured2;
     player.loadAnimation(dir + "absent.xml", 9);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("absent.xml"), std::string::npos);
+    EXPECT_NE(captured2.takeText().find("absent.xml"), std::string::npos);
 
     // A key frame without one of its attributes is left out, with a line naming it.
     const std::string path = animationFile(
@@ -269,9 +270,9 @@ TEST_F(AnimationPlayerTest, BrokenFilesSayWhatIsWrongAndPlayNothing) {
                    "Red='1' Green='1' Blue='1'/>" +
                    keyFrame(1000, 100)),
         1000);
-    testing::internal::CaptureStdout();
+    LogCapture captured3;
     Animation2D* partial = player.loadAnimation(path, 10);
-    const std::string warning = testing::internal::GetCapturedStdout();
+    const std::string warning = captured3.takeText();
     EXPECT_NE(warning.find("partial.xml"), std::string::npos);
     EXPECT_NE(warning.find("Alpha"), std::string::npos);
     EXPECT_EQ(partial->getElements()[0]->getKeyFrames().size(), 2u);

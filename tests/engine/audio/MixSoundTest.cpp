@@ -16,6 +16,7 @@
 #include "engine/audio/MixSound.hpp"
 #include "engine/audio/SDLSoundSystem.hpp"
 #include "engine/audio/catalogue/SfxContainer.hpp"
+#include "support/LogCapture.hpp"
 
 namespace {
 
@@ -171,9 +172,9 @@ TEST(SDLSoundSystem, WithoutADeviceTheGameGoesOnSilent) {
     setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
     {
         SDLSoundSystem system;
-        testing::internal::CaptureStdout();
+        LogCapture captured1;
         EXPECT_FALSE(system.open());
-        EXPECT_NE(testing::internal::GetCapturedStdout().find("Unable to open audio!\n"), std::string::npos);
+        EXPECT_NE(captured1.takeText().find("Unable to open audio!\n"), std::string::npos);
         EXPECT_FALSE(system.isOpen());
         system.setMusicVolume(64);
         system.setVolume(-1, 64);

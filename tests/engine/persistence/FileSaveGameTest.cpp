@@ -14,6 +14,7 @@
 #include "engine/persistence/FileSaveGame.hpp"
 #include "engine/persistence/GenericEntry.hpp"
 #include "engine/persistence/SaveGameIdSource.hpp"
+#include "support/LogCapture.hpp"
 #include "support/TempFolder.hpp"
 
 namespace {
@@ -155,9 +156,9 @@ TEST(FileSaveGame, ForeignFilesAreRefusedMovedAsideAndReplaced) {
         EXPECT_TRUE(store.lastLoadRejected());
         EXPECT_EQ(value->value, 42) << "no entry is touched";
 
-        testing::internal::CaptureStdout();
+        LogCapture captured1;
         store.loadOrWriteFresh();
-        const std::string said = testing::internal::GetCapturedStdout();
+        const std::string said = captured1.takeText();
         EXPECT_NE(said.find(path + ".rejected"), std::string::npos) << said;
         EXPECT_EQ(TempFolder::readAll(path + ".rejected"), bytes) << "the foreign file is kept as it was";
         EXPECT_EQ(TempFolder::readAll(path), concat(header(), {42, 0, 0, 0}));

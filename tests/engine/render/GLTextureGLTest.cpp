@@ -12,6 +12,7 @@
 #include "engine/render/MinimalSurfaceImage.hpp"
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/ScreenCapture.hpp"
+#include "support/LogCapture.hpp"
 #include "support/GLWindow.hpp"
 #include "support/PictureFolder.hpp"
 
@@ -99,6 +100,7 @@ TEST_F(GLTextureTest, CountersFollowFileTextures) {
     const std::string path = folder.write("wide.png", 300, 200, sample);
     const std::int32_t live = GLTexture::liveCount();
     const std::int32_t memory = GLTexture::textureMemory();
+    LogCapture traces(Log::Debug);
     {
         GLTexture texture(path, nullptr, Texture::KeepNothing);
         EXPECT_EQ(GLTexture::liveCount(), live + 1);
@@ -109,18 +111,18 @@ TEST_F(GLTextureTest, CountersFollowFileTextures) {
         GLTexture made(new SDLSurfaceImage(300, 200), nullptr, Texture::KeepImage);
         EXPECT_EQ(GLTexture::liveCount(), live + 2);
         EXPECT_EQ(GLTexture::textureMemory(), memory + 524288);
-        testing::internal::CaptureStdout();
+        traces.take();
     }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(traces.takeText(),
               "Texture count: " + std::to_string(live + 1) + "\nTexture count: " + std::to_string(live) + "\n");
     EXPECT_EQ(GLTexture::liveCount(), live);
     EXPECT_EQ(GLTexture::textureMemory(), memory);
 }
 
 TEST_F(GLTextureTest, UnreadableFileGivesAnEmptyTexture) {
-    testing::internal::CaptureStdout();
+    LogCapture captured;
     GLTexture texture(std::string("/nonexistent/picture.png"), nullptr, Texture::KeepImage);
-    const std::string said = testing::internal::GetCapturedStdout();
+    const std::string said = captured.takeText();
     EXPECT_NE(said.find("/nonexistent/picture.png"), std::string::npos);
     EXPECT_EQ(texture.getName(), 0u);
     EXPECT_EQ(texture.getWidth(), 0);

@@ -10,6 +10,7 @@
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/render/SilhouetteImageFilter.hpp"
 #include "engine/render/TexturePicture.hpp"
+#include "support/LogCapture.hpp"
 #include "support/PictureFolder.hpp"
 
 namespace {
@@ -47,12 +48,12 @@ TEST(TexturePicture, OnlyStorageAbove1024IsWarned) {
     PictureFolder folder;
     const std::string fits = folder.write("fits.png", 1024, 2, opaque);
     const std::string wide = folder.write("wide.png", 1025, 2, opaque);
-    testing::internal::CaptureStdout();
+    LogCapture captured1;
     TexturePicture::fromFile(fits, nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    testing::internal::CaptureStdout();
+    EXPECT_EQ(captured1.takeText(), "");
+    LogCapture captured2;
     TexturePicture::fromFile(wide, nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "WARNING: tex " + wide + " size: 2048x2\n");
+    EXPECT_EQ(captured2.takeText(), "WARNING: tex " + wide + " size: 2048x2\n");
 }
 
 TEST(TexturePicture, MaskPathsFollowTheExtension) {
@@ -114,9 +115,9 @@ TEST(TexturePicture, JpegWithoutAFittingMaskStaysOpaque) {
 TEST(TexturePicture, UnreadableFilesGiveEmptyTexturesAndOneLine) {
     PictureFolder folder;
     const std::string missing = folder.path("missing.png");
-    testing::internal::CaptureStdout();
+    LogCapture captured3;
     CpuTexture texture(missing, nullptr, Texture::KeepImage);
-    const std::string said = testing::internal::GetCapturedStdout();
+    const std::string said = captured3.takeText();
     EXPECT_NE(said.find(missing), std::string::npos);
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
     EXPECT_EQ(texture.getWidth(), 0);
@@ -134,9 +135,9 @@ TEST(TexturePicture, UnreadableFilesGiveEmptyTexturesAndOneLine) {
     std::filesystem::copy_file(whole, cut);
     std::filesystem::resize_file(cut, 60);
     for (const std::string& bad : {text, cut}) {
-        testing::internal::CaptureStdout();
+        LogCapture captured4;
         TexturePicture picture = TexturePicture::fromFile(bad, nullptr);
-        const std::string line = testing::internal::GetCapturedStdout();
+        const std::string line = captured4.takeText();
         EXPECT_TRUE(picture.isEmpty()) << bad;
         EXPECT_NE(line.find(bad), std::string::npos);
     }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <string>
 
 #include "support/PngImage.hpp"
 #include "support/ProcessRun.hpp"
@@ -148,7 +150,7 @@ TEST(ChronaRun, SwitchingToFullScreenAndBackKeepsEveryTextureAndFont) {
                           << "screenshot " << dir << "/full.png\nwait 3\ntap alt+return\nwait 5\n"
                           << "screenshot " << dir << "/after.png\nwait 2\n";
     const ProcessRun run =
-        ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir + " --windowed --seed 1 --script " + script);
+        ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir + " --verbose --windowed --seed 1 --script " + script);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     ASSERT_NE(run.output.find("full screen"), std::string::npos) << run.output;
     ASSERT_NE(run.output.find("windowed"), std::string::npos) << run.output;
@@ -166,7 +168,7 @@ TEST(ChronaRun, SwitchingToFullScreenAndBackKeepsEveryTextureAndFont) {
 
 TEST(ChronaRun, SettingsSurviveARestartInTheSaveFile) {
     const std::string dir = tempDir("settings");
-    const std::string base = ProcessRun::chrona() + " --save-dir " + dir + " --seed 5";
+    const std::string base = ProcessRun::chrona() + " --save-dir " + dir + " --verbose --seed 5";
     // First start: no save file yet, so the starting values apply and full screen is on.
     const ProcessRun first = ProcessRun::run(base + " --fixed-step 16 --frames 3");
     ASSERT_EQ(first.exitCode, 0) << first.output;
@@ -210,4 +212,22 @@ TEST(ChronaRun, F8WritesNumberedBitmapsIntoTheScreenshotFolder) {
     bmp.read(magic, 2);
     EXPECT_EQ(std::string(magic, 2), "BM");
     EXPECT_GT(std::filesystem::file_size(folder + "ScrShot1.bmp"), 1024u * 768u * 3u);
+}
+
+TEST(ChronaRun, ANormalRunIsQuietAndVerboseBringsTheTraceBack) {
+    const std::string dir = tempDir("quiet");
+    const std::string base = ProcessRun::chrona() + " --save-dir " + dir + " --windowed --scene 100 --fixed-step 16 --frames 30";
+    const ProcessRun quiet = ProcessRun::run(base);
+    ASSERT_EQ(quiet.exitCode, 0) << quiet.output;
+    // Only what an author must act on; the painting's pieces file does not ship yet.
+    std::istringstream lines(quiet.output);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_NE(line.find("Pieces.xml"), std::string::npos) << "unexpected output: " << line;
+    }
+
+    const ProcessRun verbose = ProcessRun::run(base + " --verbose");
+    ASSERT_EQ(verbose.exitCode, 0) << verbose.output;
+    EXPECT_NE(verbose.output.find("widgets manager adds NEW widget= "), std::string::npos) << verbose.output;
+    const ProcessRun byEnvironment = ProcessRun::run("CHRONA_LOG=debug " + base);
+    EXPECT_NE(byEnvironment.output.find("Texture count: "), std::string::npos);
 }

@@ -36,7 +36,7 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/scene/ItemGroupRules.xml", 6, "a Rule needs groupId, typeId and type");
     expect("scenes/s100/s100.xml", 4, "the goal OBJ_HIDDEN is hidden: only 0% of it can be clicked");
     expect("scenes/s100/s100.xml", 5, "the Item lacks angle");
-    expect("scenes/s100/s100.xml", 5, "the goal has no name for the goal panel");
+    expect("scenes/s100/s100.xml", 8, "the goal has no name for the goal panel");
     expect("scenes/s100/s100.xml", 6, "the image \"content/scenes/s100/lost.png\" does not exist");
     expect("scenes/s100/s100.xml", 6, "the silhouette \"content/scenes/s100/silhouettes/lost.png\" does not exist");
     expect("config/scene/mech_location00_present.xml", 1,

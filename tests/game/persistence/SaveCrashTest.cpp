@@ -12,6 +12,7 @@
 #include "engine/persistence/SaveGameIdSource.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
+#include "support/LogCapture.hpp"
 #include "support/TempFolder.hpp"
 
 namespace {
@@ -27,9 +28,9 @@ int profilesInFile(const std::string& path) {
     PlayerProfiles::reset();
     FileSaveGame store(path, &kGameId);
     GameSaveEntries::registerAll(store, 75, 50);
-    testing::internal::CaptureStdout();
+    LogCapture captured1;
     const bool loaded = store.load();
-    const std::string said = testing::internal::GetCapturedStdout();
+    const std::string said = captured1.takeText();
     if (!loaded || !said.empty()) {
         return -1;
     }

@@ -12,6 +12,7 @@
 #include "engine/persistence/SaveGameIdSource.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
+#include "support/LogCapture.hpp"
 #include "support/TempFolder.hpp"
 
 namespace {
@@ -384,9 +385,9 @@ TEST(SaveFile, ACutFileLoadsWhatItHoldsWithZerosForTheRest) {
         SCOPED_TRACE("cut at " + std::to_string(cut));
         TempFolder::writeAll(path, Bytes(full.begin(), full.begin() + static_cast<long>(cut)));
         GameStore game(path);
-        testing::internal::CaptureStdout();
+        LogCapture captured1;
         const bool loaded = game.store.load();
-        const std::string said = testing::internal::GetCapturedStdout();
+        const std::string said = captured1.takeText();
         if (cut < kHeader.size()) {
             EXPECT_FALSE(loaded);
             EXPECT_TRUE(game.store.lastLoadRejected());
@@ -471,9 +472,9 @@ TEST(SaveFile, ImpossibleCountsEndTheDataInsteadOfBeingBelieved) {
             std::copy(value.begin(), value.end(), bad.begin() + static_cast<long>(c.offset));
             TempFolder::writeAll(path, bad);
             GameStore game(path);
-            testing::internal::CaptureStdout();
+            LogCapture captured2;
             ASSERT_TRUE(game.store.load());
-            testing::internal::GetCapturedStdout();
+            captured2.takeText();
             EXPECT_EQ(game.intEntry("SOUND_VOLUME"), 0) << "everything after the count reads as zero";
             EXPECT_EQ(game.profiles->currentIndex(), game.profiles->count() > 0 ? 0 : -1) << "a missing index reads 0";
             if (c.offset == 16) {
@@ -499,9 +500,9 @@ TEST(SaveFile, ImpossibleCountsEndTheDataInsteadOfBeingBelieved) {
     longName[21] = 0x7F;
     TempFolder::writeAll(path, longName);
     GameStore game(path);
-    testing::internal::CaptureStdout();
+    LogCapture captured3;
     ASSERT_TRUE(game.store.load());
-    testing::internal::GetCapturedStdout();
+    captured3.takeText();
     ASSERT_EQ(game.profiles->count(), 1);
     EXPECT_EQ(game.profiles->at(0)->name, "");
     EXPECT_EQ(game.profiles->at(0)->score, 0);

@@ -16,6 +16,7 @@
 #include "game/scene/data/SceneItemLoader.hpp"
 #include "game/scene/ProbeScene.hpp"
 #include "game/scene/SceneFixture.hpp"
+#include "support/LogCapture.hpp"
 #include "support/TestApp.hpp"
 #include "support/MouseEvents.hpp"
 
@@ -205,9 +206,9 @@ TEST_F(HOSceneTest, DisabledItemInFrontShieldsAGoalAndEmptyStepIsPassed) {
 }
 
 TEST_F(HOSceneTest, RendererlessItemIsNeitherDrawnNorHit) {
-    testing::internal::CaptureStdout();
+    LogCapture captured1;
     ProbeScene* scene = start(new ProbeScene("mech_empty_first.xml", 0, "renderers_missing_creator.xml"));
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = captured1.takeText();
     EXPECT_NE(output.find("\"Curtain\" has no renderer"), std::string::npos) << output;
     EXPECT_EQ(item(10)->getRenderer(), nullptr);
     scene->onMousePressed(leftPress(310, 510));

@@ -5,6 +5,7 @@
 
 #include "game/scene/data/SceneIndex.hpp"
 #include "engine/core/XmlNumber.hpp"
+#include "support/LogCapture.hpp"
 
 namespace {
 const std::string kData = CHRONA_TEST_DATA_DIR;
@@ -32,15 +33,15 @@ TEST(SceneIndex, KeepsCompleteEntriesFirstComeInFileOrder) {
     EXPECT_EQ(square->itemFilePath("en"), "content/scenes/square/squareen.xml");
 
     // Reading again starts from an empty table; a broken file leaves it empty.
-    testing::internal::CaptureStdout();
+    LogCapture captured1;
     EXPECT_FALSE(index.load(kData + "/scene/broken.xml"));
-    const std::string said = testing::internal::GetCapturedStdout();
+    const std::string said = captured1.takeText();
     EXPECT_NE(said.find("broken.xml"), std::string::npos) << said;
     EXPECT_TRUE(index.entries().empty());
     EXPECT_TRUE(index.idsInFileOrder().empty());
-    testing::internal::CaptureStdout();
+    LogCapture captured2;
     EXPECT_FALSE(index.load(kData + "/scene/missing.xml"));
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("missing.xml"), std::string::npos);
+    EXPECT_NE(captured2.takeText().find("missing.xml"), std::string::npos);
 }
 
 TEST(SceneIndex, NumbersAreReadFromTheirLeadingDigits) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/story/pieces/PiecesFile.hpp"
+#include "support/LogCapture.hpp"
 
 namespace {
 const std::string kData = CHRONA_TEST_DATA_DIR;
@@ -30,9 +31,9 @@ TEST(PiecesFile, DrawablePiecesStopAtTheFirstIncompleteItemAndIdsAtTheFirstWitho
     EXPECT_TRUE(file.pieces().empty()) << "without bigPiecesPath nothing can be drawn";
     EXPECT_EQ(file.pieceIds(), (std::vector<int>{4, 2})) << "the ids are still handed out";
 
-    testing::internal::CaptureStdout();
+    LogCapture captured1;
     EXPECT_FALSE(file.load(kData + "/story/absent.xml"));
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("absent.xml"), std::string::npos);
+    EXPECT_NE(captured1.takeText().find("absent.xml"), std::string::npos);
     EXPECT_TRUE(file.pieceIds().empty());
     EXPECT_TRUE(file.imagePath().empty());
 }
