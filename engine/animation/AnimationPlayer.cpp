@@ -5,7 +5,7 @@
 #include "engine/animation/Animation2D.hpp"
 #include "engine/core/XmlFile.hpp"
 #include "engine/resources/ResourceRegistry.hpp"
-#include "engine/render/GLTextureFactory.hpp"
+#include "engine/core/EngineContext.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/widgets/WidgetManager.hpp"
@@ -37,8 +37,7 @@ KeyFramePropertiesImage* readImageFrame(const XmlFile& file, const tinyxml2::XML
 
 AnimationPlayer::AnimationPlayer(AnimationPlayerListener* listener, TextureFactory* textures)
     : listener_(listener),
-      ownFactory_(textures == nullptr ? std::make_unique<GLTextureFactory>() : nullptr),
-      textures_(textures != nullptr ? textures : ownFactory_.get()),
+      textures_(textures != nullptr ? textures : EngineContext::instance().textureFactory()),
       resources_(std::make_unique<ResourceManager>()) {
     interpolators_.emplace_back(
         std::make_unique<MathFunction>(new MathFunctionPropertyLinear(0.6f),
@@ -136,7 +135,9 @@ void AnimationPlayer::parse(const std::string& path, Animation2D& animation) con
 void AnimationPlayer::resolveTextures(Animation2D& animation, const std::string& folder) {
     for (const auto& element : animation.getElements()) {
         const std::string fullPath = folder + element->getFile();
-        element->setTexture(resources_->sharedTexture(fullPath, fullPath, *textures_, Texture::KeepNothing));
+        if (textures_ != nullptr) {
+            element->setTexture(resources_->sharedTexture(fullPath, fullPath, *textures_, Texture::KeepNothing));
+        }
     }
 }
 

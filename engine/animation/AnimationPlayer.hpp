@@ -20,7 +20,7 @@ class WidgetManager;
 // their textures. An unknown id makes every operation a no-op.
 class AnimationPlayer : public AnimationPlayerListener {
 public:
-    // Without a factory, textures are OpenGL textures.
+    // Without a factory, textures come from the application's (none without one).
     explicit AnimationPlayer(AnimationPlayerListener* listener = nullptr, TextureFactory* textures = nullptr);
     ~AnimationPlayer() override;
 
@@ -56,7 +56,6 @@ private:
     void deleteRetired();
 
     AnimationPlayerListener* listener_;
-    std::unique_ptr<TextureFactory> ownFactory_;
     TextureFactory* textures_;
     std::unique_ptr<ResourceManager> resources_;
     std::vector<std::pair<std::unique_ptr<MathFunction>, int>> interpolators_;

@@ -8,6 +8,7 @@
 #include "engine/core/KeyEvent.hpp"
 #include "engine/core/MouseEvent.hpp"
 #include "engine/core/Timer.hpp"
+#include "engine/render/TextureFactory.hpp"
 #include "engine/audio/SoundSystem.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/screens/GameState.hpp"
@@ -136,4 +137,9 @@ int GameApp::getScreenHeight() const {
 
 void GameApp::setScreenSize(int width, int height) {
     EngineContext::instance().setScreenSize(width, height);
+}
+
+void GameApp::setTextureFactory(std::unique_ptr<TextureFactory> factory) {
+    textureFactory_ = std::move(factory);
+    EngineContext::instance().setTextureFactory(textureFactory_.get());
 }

@@ -15,6 +15,7 @@ class LabelManager;
 class ResourceManager;
 class SoundSystem;
 class Graphics;
+class TextureFactory;
 class Timer;
 
 // The platform-neutral core of the application: the state stack, the game
@@ -72,11 +73,15 @@ public:
     // The localized texts of the configured language.
     LabelManager* getLabelManager() const { return labels_.get(); }
     Clock& getClock() const { return *clock_; }
+    // Makes the platform's textures; every screen loads through it.
+    TextureFactory& getTextureFactory() const { return *textureFactory_; }
     int getScreenWidth() const;
     int getScreenHeight() const;
 
 protected:
     void setScreenSize(int width, int height);
+    // Chosen once by the platform class, in its constructor.
+    void setTextureFactory(std::unique_ptr<TextureFactory> factory);
 
     bool quitRequested_ = false;
     bool exitNow_ = false;
@@ -86,6 +91,7 @@ protected:
     std::unique_ptr<ResourceManager> resources_;
     std::unique_ptr<LabelManager> labels_;
     std::unique_ptr<SoundSystem> soundSystem_;
+    std::unique_ptr<TextureFactory> textureFactory_;
 };
 
 // The one application object, published by its constructor.

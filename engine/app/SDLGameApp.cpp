@@ -21,6 +21,8 @@
 #include "engine/config/Config.hpp"
 #include "engine/render/GLGraphics.hpp"
 #include "engine/render/GLTexture.hpp"
+#include "engine/render/GLTextureFactory.hpp"
+#include "engine/render/ImageFile.hpp"
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/ScreenCapture.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -66,6 +68,7 @@ SDLGameApp* sdlGameApp() {
 SDLGameApp::SDLGameApp(const RunOptions& options)
     : GameApp(makeClock(options)), options_(options), created_(std::chrono::steady_clock::now()) {
     g_sdlApp = this;
+    setTextureFactory(std::make_unique<GLTextureFactory>());
     if (options.hasSeed) {
         runSeed_ = options.seed;
     } else if (options.hasScript && options.script.hasSeed()) {
@@ -228,6 +231,16 @@ void SDLGameApp::setCursorTexture(Texture* texture) {
     cursorTexture_.reset(texture);
 }
 
+void SDLGameApp::setSystemCursorVisible(bool visible) {
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SDLGameApp::setWindowIcon(const std::string& path) {
+    if (const SurfacePtr icon = ImageFile::load(path)) {
+        SDL_WM_SetIcon(icon.get(), nullptr);
+    }
+}
+
 void SDLGameApp::setCursorHotSpot(int x, int y) {
     hotSpotX_ = x;
     hotSpotY_ = y;
@@ -247,24 +260,18 @@ bool SDLGameApp::setCursorImage(const std::string& path) {
 }
 
 Texture* SDLGameApp::captureScreen() {
-    SDL_Surface* surface = readScreen(getScreenWidth(), getScreenHeight());
+    const SurfacePtr surface = readScreen(getScreenWidth(), getScreenHeight());
     if (!surface) {
         return nullptr;
     }
-    Texture* texture = new GLTexture(surface, getScreenWidth(), getScreenHeight(), nullptr, 0);
-    SDL_FreeSurface(surface);
-    return texture;
+    return new GLTexture(surface.get(), getScreenWidth(), getScreenHeight(), nullptr, 0);
 }
 
 void SDLGameApp::saveScreenshot(const char* path) {
-    SDL_Surface* surface = readScreen(getScreenWidth(), getScreenHeight());
-    if (!surface) {
-        return;
-    }
-    if (SDL_SaveBMP(surface, path) != 0) {
+    const SurfacePtr surface = readScreen(getScreenWidth(), getScreenHeight());
+    if (surface && SDL_SaveBMP(surface.get(), path) != 0) {
         logWarning("Unable to write the screenshot %s: %s", path, SDL_GetError());
     }
-    SDL_FreeSurface(surface);
 }
 
 void SDLGameApp::takeScreenshot(const std::string& folder) {
@@ -275,12 +282,9 @@ void SDLGameApp::takeScreenshot(const std::string& folder) {
 }
 
 void SDLGameApp::writeScreenshotPng(const std::string& path) {
-    SDL_Surface* surface = readScreen(getScreenWidth(), getScreenHeight());
-    if (!surface || !writePng(surface, path)) {
+    const SurfacePtr surface = readScreen(getScreenWidth(), getScreenHeight());
+    if (!surface || !writePng(surface.get(), path)) {
         logWarning("Unable to write the screenshot %s", path.c_str());
-    }
-    if (surface) {
-        SDL_FreeSurface(surface);
     }
 }
 

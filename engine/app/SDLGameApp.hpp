@@ -62,6 +62,10 @@ public:
     void setCursorTexture(Texture* texture);
     Texture* getCursorTexture() const { return cursorTexture_.get(); }
     void setCursorHotSpot(int x, int y);
+    // The system's own pointer, shown or hidden (hidden while a drawn cursor is in use).
+    void setSystemCursorVisible(bool visible);
+    // The window's icon from a picture file; nothing happens when it cannot be read.
+    void setWindowIcon(const std::string& path);
     // The current frame as a new texture (a frozen backdrop for scenes and transitions).
     Texture* captureScreen();
     // Polls every pending SDL event and hands keys and mouse to the states.

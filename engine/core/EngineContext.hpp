@@ -2,12 +2,14 @@
 
 #include "engine/core/SingletonContainer.hpp"
 
+class TextureFactory;
 class Timer;
 
 // What the engine below the application needs to know of the running game:
-// the screen size, where the pointer last was and the game clock. The
-// application fills it in while it lives; without one (tools, tests) the
-// screen is 0 x 0, the pointer at (0, 0) and there is no clock.
+// the screen size, where the pointer last was, the game clock and the factory
+// that makes textures on this platform. The application fills it in while it
+// lives; without one (tools, tests) the screen is 0 x 0, the pointer at
+// (0, 0) and there is neither clock nor factory.
 class EngineContext : public SingletonContainer<EngineContext> {
 public:
     int screenWidth() const { return screenWidth_; }
@@ -28,10 +30,15 @@ public:
     const Timer* timer() const { return timer_; }
     void setTimer(const Timer* timer) { timer_ = timer; }
 
+    // What loads a texture when its owner was given no factory of its own.
+    TextureFactory* textureFactory() const { return textureFactory_; }
+    void setTextureFactory(TextureFactory* factory) { textureFactory_ = factory; }
+
 private:
     int screenWidth_ = 0;
     int screenHeight_ = 0;
     float pointerX_ = 0;
     float pointerY_ = 0;
     const Timer* timer_ = nullptr;
+    TextureFactory* textureFactory_ = nullptr;
 };

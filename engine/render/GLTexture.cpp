@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "engine/core/Log.hpp"
+#include "engine/core/SdlPtr.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/render/TexturePicture.hpp"
 
@@ -58,7 +59,7 @@ GLuint uploadSurface(SDL_Surface* surface, int& width, int& height) {
             return 0;
         }
     }
-    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> converted(nullptr, SDL_FreeSurface);
+    SurfacePtr converted;
     SDL_Surface* source = surface;
     if (!format || w != surface->w || h != surface->h) {
         converted.reset(SDLSurfaceImage::createRGBASurface(w, h));
@@ -240,7 +241,7 @@ void GLTexture::replacePicture(Image* image) {
     }
     const int w = std::min(surface->w, storageWidth_);
     const int h = std::min(surface->h, storageHeight_);
-    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> converted(nullptr, SDL_FreeSurface);
+    SurfacePtr converted;
     if (!hasMasks(surface->format, 4, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000)) {
         converted.reset(SDLSurfaceImage::createRGBASurface(surface->w, surface->h));
         SDL_SetAlpha(surface, 0, 0);

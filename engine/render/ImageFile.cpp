@@ -3,7 +3,6 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "engine/core/Log.hpp"
@@ -25,28 +24,28 @@ const char* decoderFor(const unsigned char* head, std::size_t size) {
 
 }  // namespace
 
-SDL_Surface* ImageFile::load(const std::string& contentPath, Report report) {
+SurfacePtr ImageFile::load(const std::string& contentPath, Report report) {
     const std::string path = ContentPath::resolve(contentPath);
     const bool loud = report == Report::Failures;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
+    RWopsPtr stream(SDL_RWFromFile(path.c_str(), "rb"));
+    if (!stream) {
         if (loud) {
             logWarning("Image %s: cannot open the file", path.c_str());
         }
         return nullptr;
     }
     unsigned char head[8] = {};
-    const std::size_t got = std::fread(head, 1, sizeof(head), file);
-    std::fclose(file);
-    const char* type = decoderFor(head, got);
+    const int got = SDL_RWread(stream.get(), head, 1, sizeof(head));
+    const char* type = decoderFor(head, got > 0 ? static_cast<std::size_t>(got) : 0);
     if (!type) {
         if (loud) {
             logWarning("Image %s: not a PNG or JPEG picture", path.c_str());
         }
         return nullptr;
     }
-    SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "rb");
-    SDL_Surface* surface = rw ? IMG_LoadTyped_RW(rw, 1, const_cast<char*>(type)) : nullptr;
+    SDL_RWseek(stream.get(), 0, RW_SEEK_SET);
+    // The decoder closes the stream it is given.
+    SurfacePtr surface(IMG_LoadTyped_RW(stream.release(), 1, const_cast<char*>(type)));
     if (!surface && loud) {
         logWarning("IMG_Load %s: %s", path.c_str(), SDL_GetError());
     }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/core/SdlPtr.hpp"
+
 struct SDL_Surface;
 
 // Decodes picture files. Only PNG and JPEG are read (recognised by their
@@ -13,5 +15,5 @@ public:
 
     // A new surface the caller owns, or null. Unless silent, a failure prints
     // one line naming the path and the problem.
-    static SDL_Surface* load(const std::string& path, Report report = Report::Failures);
+    static SurfacePtr load(const std::string& path, Report report = Report::Failures);
 };

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/core/Log.hpp"
+#include "engine/core/SdlPtr.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 
 namespace {
@@ -34,12 +35,8 @@ bool writePng(SDL_Surface* surface, const std::string& path) {
     }
     // Rows in RGBA byte order whatever the surface's format; converting
     // copies alpha bytes as they are.
-    SDL_Surface* model = SDLSurfaceImage::createRGBASurface(1, 1);
-    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> rgba(
-        model ? SDL_ConvertSurface(surface, model->format, SDL_SWSURFACE) : nullptr, SDL_FreeSurface);
-    if (model) {
-        SDL_FreeSurface(model);
-    }
+    const SurfacePtr model(SDLSurfaceImage::createRGBASurface(1, 1));
+    const SurfacePtr rgba(model ? SDL_ConvertSurface(surface, model->format, SDL_SWSURFACE) : nullptr);
     if (!rgba) {
         logWarning("PNG %s: cannot convert the picture: %s", path.c_str(), SDL_GetError());
         return false;

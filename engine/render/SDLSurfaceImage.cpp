@@ -34,7 +34,7 @@ Uint8* pixelAddress(SDL_Surface* surface, int x, int y) {
 }  // namespace
 
 SDLSurfaceImage::SDLSurfaceImage(const std::string& path) {
-    adopt(ImageFile::load(path));
+    adopt(ImageFile::load(path).release());
 }
 
 SDLSurfaceImage::SDLSurfaceImage() {

@@ -8,8 +8,8 @@
 
 #include "engine/render/SDLSurfaceImage.hpp"
 
-SDL_Surface* readScreen(int width, int height) {
-    SDL_Surface* surface = SDLSurfaceImage::createRGBASurface(width, height);
+SurfacePtr readScreen(int width, int height) {
+    SurfacePtr surface(SDLSurfaceImage::createRGBASurface(width, height));
     if (!surface) {
         return nullptr;
     }
@@ -18,11 +18,11 @@ SDL_Surface* readScreen(int width, int height) {
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     // OpenGL's rows run bottom-up.
-    SDL_LockSurface(surface);
+    SDL_LockSurface(surface.get());
     for (int y = 0; y < height; ++y) {
         std::memcpy(static_cast<unsigned char*>(surface->pixels) + y * surface->pitch,
                     pixels.data() + (height - 1 - y) * rowBytes, rowBytes);
     }
-    SDL_UnlockSurface(surface);
+    SDL_UnlockSurface(surface.get());
     return surface;
 }

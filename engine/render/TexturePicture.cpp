@@ -10,6 +10,7 @@
 #include "engine/render/ImageFile.hpp"
 #include "engine/render/ImageFilter.hpp"
 #include "engine/render/MinimalSurfaceImage.hpp"
+#include "engine/core/SdlPtr.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/render/Texture.hpp"
 
@@ -18,15 +19,15 @@ namespace {
 // The top-left w x h of the surface on transparent power-of-two storage. The
 // surface's per-surface alpha is switched off first so that the blit copies
 // its alpha bytes instead of blending them.
-SDL_Surface* toStorage(SDL_Surface* surface, int w, int h) {
-    SDL_Surface* storage =
-        SDLSurfaceImage::createRGBASurface(TexturePicture::storageSize(w), TexturePicture::storageSize(h));
+SurfacePtr toStorage(SDL_Surface* surface, int w, int h) {
+    SurfacePtr storage(
+        SDLSurfaceImage::createRGBASurface(TexturePicture::storageSize(w), TexturePicture::storageSize(h)));
     if (!storage) {
         return nullptr;
     }
     SDL_SetAlpha(surface, 0, 0);
     SDL_Rect area{0, 0, static_cast<Uint16>(w), static_cast<Uint16>(h)};
-    SDL_BlitSurface(surface, &area, storage, nullptr);
+    SDL_BlitSurface(surface, &area, storage.get(), nullptr);
     return storage;
 }
 
@@ -78,22 +79,19 @@ std::int64_t TexturePicture::memoryBytes() const {
 
 TexturePicture TexturePicture::fromFile(const std::string& path, ImageFilter* filter) {
     TexturePicture picture;
-    SDL_Surface* loaded = ImageFile::load(path);
+    const SurfacePtr loaded = ImageFile::load(path);
     if (!loaded) {
         return picture;
     }
     picture.sourceWidth_ = loaded->w;
     picture.sourceHeight_ = loaded->h;
-    picture.image_ = std::make_unique<SDLSurfaceImage>(toStorage(loaded, loaded->w, loaded->h));
-    SDL_FreeSurface(loaded);
+    picture.image_ = std::make_unique<SDLSurfaceImage>(toStorage(loaded.get(), loaded->w, loaded->h).release());
 
     const std::string mask = maskPath(path);
     if (!mask.empty()) {
-        if (SDL_Surface* maskLoaded = ImageFile::load(mask, ImageFile::Report::Silent)) {
-            SDL_Surface* converted = toStorage(maskLoaded, maskLoaded->w, maskLoaded->h);
-            SDL_FreeSurface(maskLoaded);
-            picture.applyMask(converted);
-            SDL_FreeSurface(converted);
+        if (const SurfacePtr maskLoaded = ImageFile::load(mask, ImageFile::Report::Silent)) {
+            const SurfacePtr converted = toStorage(maskLoaded.get(), maskLoaded->w, maskLoaded->h);
+            picture.applyMask(converted.get());
         }
     }
     if (filter) {
@@ -113,7 +111,7 @@ TexturePicture TexturePicture::fromSurface(SDL_Surface* surface, int w, int h, I
     }
     picture.sourceWidth_ = w;
     picture.sourceHeight_ = h;
-    picture.image_ = std::make_unique<SDLSurfaceImage>(toStorage(surface, w, h));
+    picture.image_ = std::make_unique<SDLSurfaceImage>(toStorage(surface, w, h).release());
     if (filter) {
         filter->apply(picture.image_.get());
     }

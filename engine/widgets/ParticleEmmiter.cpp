@@ -1,7 +1,6 @@
 #include "engine/widgets/ParticleEmmiter.hpp"
 
-#include <cstdlib>
-
+#include "engine/core/ProcessRandom.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 
@@ -9,7 +8,7 @@ ParticleEmmiter::ParticleEmmiter(int particleCount, Texture* texture)
     : particleCount_(particleCount > 0 ? particleCount : 0),
       texture_(texture),
       particles_(static_cast<std::size_t>(particleCount_)),
-      random_(std::rand) {}
+      random_(&ProcessRandom::instance()) {}
 
 void ParticleEmmiter::start(const ParticleEmmiterSettings& settings) {
     lifetime_ = settings.lifetime;
@@ -25,7 +24,7 @@ void ParticleEmmiter::start(const ParticleEmmiterSettings& settings) {
     for (Particle& particle : particles_) {
         particle.active = true;
         particle.age = 0;
-        particle.maxAge = lifetime_ > 0 ? lifetime_ - static_cast<unsigned>(random_()) % lifetime_ : 0;
+        particle.maxAge = lifetime_ > 0 ? lifetime_ - static_cast<unsigned>(random_->next()) % lifetime_ : 0;
         particle.alpha = 255;
         particle.color = Color::white();
         particle.x = originX_;
@@ -34,7 +33,7 @@ void ParticleEmmiter::start(const ParticleEmmiterSettings& settings) {
         particle.velocityY = velocityY_;
         particle.accelerationX = accelerationX_;
         particle.accelerationY = accelerationY_;
-        particle.scale = ((random_() % 100 - 50) * 0.01f + 1.0f) * scale_;
+        particle.scale = ((random_->next() % 100 - 50) * 0.01f + 1.0f) * scale_;
     }
     running_ = true;
 }
@@ -83,8 +82,8 @@ void ParticleEmmiter::rebirth(Particle& particle) {
     particle.alpha = 255;
     particle.color = Color::white();
     particle.age = 0;
-    particle.x = static_cast<float>(random_() % (spreadX_ + 1)) + originX_ - static_cast<float>(spreadX_);
-    particle.y = static_cast<float>(random_() % (spreadY_ + 1)) + originY_ - static_cast<float>(spreadY_);
+    particle.x = static_cast<float>(random_->next() % (spreadX_ + 1)) + originX_ - static_cast<float>(spreadX_);
+    particle.y = static_cast<float>(random_->next() % (spreadY_ + 1)) + originY_ - static_cast<float>(spreadY_);
     particle.velocityX = randomVelocity(velocityX_, velocityStepX_);
     particle.velocityY = randomVelocity(velocityY_, velocityStepY_);
     particle.accelerationX = accelerationX_;
@@ -96,7 +95,7 @@ float ParticleEmmiter::randomVelocity(float base, float step) {
     if (n == 0) {
         n = 1;
     }
-    return base - static_cast<float>(random_() % n) * step;
+    return base - static_cast<float>(random_->next() % n) * step;
 }
 
 void ParticleEmmiter::draw(Graphics* graphics, ScreenBase* /*screen*/) {

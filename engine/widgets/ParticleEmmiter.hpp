@@ -5,6 +5,7 @@
 #include "engine/render/Color.hpp"
 #include "engine/widgets/Widget.hpp"
 
+class RandomSource;
 class Texture;
 
 // What a particle emitter is started with.
@@ -37,8 +38,9 @@ public:
     void setSpread(int x, int y);
     void setVelocityStep(float x, float y);
     void setScale(float scale) { scale_ = scale; }
-    // The random source (rand() unless a test gives another).
-    void setRandomSource(int (*random)()) { random_ = random; }
+    // Where the particles' ages, sizes and places come from (the process's
+    // random source unless another is given).
+    void setRandomSource(RandomSource& random) { random_ = &random; }
 
     void update(int milliseconds, ScreenBase* screen) override;
     void draw(Graphics* graphics, ScreenBase* screen) override;
@@ -83,5 +85,5 @@ private:
     int spreadY_ = 0;
     Texture* texture_;
     std::vector<Particle> particles_;
-    int (*random_)();
+    RandomSource* random_;
 };

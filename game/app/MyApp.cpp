@@ -1,7 +1,5 @@
 #include "game/app/MyApp.hpp"
 
-#include <SDL/SDL.h>
-#include <SDL/SDL_image.h>
 
 #include <iostream>
 
@@ -18,7 +16,6 @@
 #include "engine/persistence/AppDataFolder.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
 #include "engine/persistence/GenericEntry.hpp"
-#include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/screens/ScreenBase.hpp"
@@ -132,8 +129,7 @@ void MyApp::init() {
         return;
     }
     ProcessRandom::instance().seed(getRunSeed());
-    GLTextureFactory textures;
-    SharedResources::instance().preload(*resources_, textures);
+    SharedResources::instance().preload(*resources_, getTextureFactory());
     SfxContainer::instance().load(kSoundCatalogue);
     sceneMusic_->load(kMusicCatalogue);
     applyCursorSetting(settingFlag(GameSaveEntries::kHardwareCursor, true));
@@ -149,22 +145,18 @@ void MyApp::init() {
 }
 
 void MyApp::beforeVideoInit() {
-    SDL_Surface* icon = IMG_Load(ContentPath::resolve("content/Icon/Icon.png").c_str());
-    if (icon) {
-        SDL_WM_SetIcon(icon, nullptr);
-        SDL_FreeSurface(icon);
-    }
+    setWindowIcon("content/Icon/Icon.png");
 }
 
 void MyApp::applyCursorSetting(bool custom) {
     customCursor_ = custom;
     setSettingFlag(GameSaveEntries::kHardwareCursor, custom);
     if (custom && Config::instance().setCursor(0)) {
-        SDL_ShowCursor(SDL_DISABLE);
+        setSystemCursorVisible(false);
         return;
     }
     setCursorTexture(nullptr);
-    SDL_ShowCursor(SDL_ENABLE);
+    setSystemCursorVisible(true);
 }
 
 bool MyApp::confirmQuit() {

@@ -3,7 +3,8 @@
 #include <SDL/SDL_keysym.h>
 
 #include "engine/app/GameApp.hpp"
-#include "engine/render/GLTextureFactory.hpp"
+#include "engine/app/GameApp.hpp"
+#include "engine/render/TextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -30,8 +31,7 @@ void drawShadowed(Graphics* g, Font* font, const IntRect& box, const std::string
 TitleScreen::TitleScreen() : ScreenBase("TitleScreen") {}
 
 void TitleScreen::build() {
-    GLTextureFactory textures;
-    background_ = textures.load(kBackground, nullptr, Texture::KeepNothing);
+    background_ = gameApp()->getTextureFactory().load(kBackground, nullptr, Texture::KeepNothing);
     getResourceManager()->addTexture(kBackground, background_);
     textFont_ = SharedResources::instance().aldine26;
     hintFont_ = SharedResources::instance().myriadPro18;

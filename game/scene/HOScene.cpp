@@ -5,9 +5,9 @@
 #include "engine/core/Log.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
+#include "engine/render/TextureFactory.hpp"
 #include "engine/core/ProcessRandom.hpp"
 #include "engine/config/Config.hpp"
-#include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/resources/ResourceManager.hpp"
@@ -58,10 +58,7 @@ void HOScene::setTextureFactory(std::unique_ptr<TextureFactory> factory) {
 }
 
 TextureFactory& HOScene::textureFactory() {
-    if (!textures_) {
-        textures_ = std::make_unique<GLTextureFactory>();
-    }
-    return *textures_;
+    return textures_ ? *textures_ : gameApp()->getTextureFactory();
 }
 
 AnimationPlayer* HOScene::animationPlayer() {

@@ -42,7 +42,7 @@ void GLWindow::beginFrame() {
 
 std::unique_ptr<SDLSurfaceImage> GLWindow::readFrame() const {
     glFinish();
-    return std::make_unique<SDLSurfaceImage>(readScreen(Width, Height));
+    return std::make_unique<SDLSurfaceImage>(readScreen(Width, Height).release());
 }
 
 std::unique_ptr<SDLSurfaceImage> GLWindow::photograph(int width, int height,

@@ -205,7 +205,7 @@ TEST_F(GLGraphicsTest, ReadBackIsTopDownAndSavesAsPng) {
 
     const std::string path = framePath("gl-readback.png");
     ASSERT_TRUE(writePng(frame->getSurface(), path));
-    SDLSurfaceImage reread(ImageFile::load(path));
+    SDLSurfaceImage reread(ImageFile::load(path).release());
     ASSERT_EQ(reread.getWidth(), GLWindow::Width);
     EXPECT_EQ(reread.getPixel(2, 2), frame->getPixel(2, 2));
     EXPECT_EQ(reread.getPixel(2, GLWindow::Height - 2), frame->getPixel(2, GLWindow::Height - 2));

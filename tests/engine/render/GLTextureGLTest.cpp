@@ -146,9 +146,8 @@ TEST_F(GLTextureTest, WidePathsAndScreenGrabs) {
 
     // A grab of the frame drawn becomes a texture that draws the same frame.
     const auto first = drawn(&fromWide);
-    SDL_Surface* grab = readScreen(GLWindow::Width, GLWindow::Height);
-    GLTexture screen(grab, GLWindow::Width, GLWindow::Height, nullptr, Texture::KeepNothing);
-    SDL_FreeSurface(grab);
+    const SurfacePtr grab = readScreen(GLWindow::Width, GLWindow::Height);
+    GLTexture screen(grab.get(), GLWindow::Width, GLWindow::Height, nullptr, Texture::KeepNothing);
     EXPECT_EQ(screen.getWidth(), GLWindow::Width);
     EXPECT_EQ(screen.getStorageWidth(), 512);
     ASSERT_NE(screen.getImage(), nullptr);

@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "engine/core/RandomSource.hpp"
 #include "engine/widgets/ParticleEmmiter.hpp"
 #include "support/FakeTexture.hpp"
 #include "support/RecordingGraphics.hpp"
 
 namespace {
 
-int fixedRandom() {
-    return 250;
-}
+class FixedRandom : public RandomSource {
+public:
+    int next() override { return 250; }
+};
 
 ParticleEmmiterSettings settingsAt(float x, float y) {
     ParticleEmmiterSettings settings;
@@ -29,7 +31,8 @@ ParticleEmmiterSettings settingsAt(float x, float y) {
 TEST(ParticleEmmiter, ParticlesFlyFadeAndAreReborn) {
     FakeTexture spark(8, 6, 8, 8);
     ParticleEmmiter emitter(3, &spark);
-    emitter.setRandomSource(fixedRandom);
+    FixedRandom fixed;
+    emitter.setRandomSource(fixed);
     emitter.setSpread(4, 2);
     emitter.start(settingsAt(100.0f, 50.0f));
     ASSERT_EQ(emitter.getParticles().size(), 3u);
@@ -64,7 +67,8 @@ TEST(ParticleEmmiter, ParticlesFlyFadeAndAreReborn) {
 TEST(ParticleEmmiter, EachSparkIsDrawnScaledAboutItsCentre) {
     FakeTexture spark(8, 6, 8, 8);
     ParticleEmmiter emitter(1, &spark);
-    emitter.setRandomSource(fixedRandom);
+    FixedRandom fixed;
+    emitter.setRandomSource(fixed);
     RecordingGraphics idle;
     emitter.draw(&idle, nullptr);
     EXPECT_TRUE(idle.calls.empty()) << "nothing before start";

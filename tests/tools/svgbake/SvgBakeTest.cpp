@@ -53,7 +53,7 @@ TEST(SvgBake, EveryArtSvgIsBakedAtItsOwnSize) {
         const int height = svg.RootElement()->IntAttribute("height");
         fs::path png = fs::path(CHRONA_CONTENT_DIR) / fs::relative(entry.path(), kArt);
         png.replace_extension(".png");
-        SDLSurfaceImage baked(ImageFile::load(png.string()));
+        SDLSurfaceImage baked(ImageFile::load(png.string()).release());
         ASSERT_NE(baked.getSurface(), nullptr) << png;
         EXPECT_EQ(baked.getWidth(), width) << png;
         EXPECT_EQ(baked.getHeight(), height) << png;
@@ -75,7 +75,7 @@ TEST(SvgBake, RendersShapesWhereTheSvgPutsThemAndReportsBrokenFiles) {
     const std::string out = folder.path("deep/er/quarter.png");
     std::string said;
     ASSERT_EQ(bake(svg, out, &said), 0) << said;
-    SDLSurfaceImage baked(ImageFile::load(out));
+    SDLSurfaceImage baked(ImageFile::load(out).release());
     ASSERT_EQ(baked.getWidth(), 40);
     EXPECT_EQ(baked.getPixel(5, 5), Color(255, 0, 0, 255));
     EXPECT_EQ(baked.getPixel(30, 5).a, 0);
