@@ -82,7 +82,7 @@ bool SceneComposer::place(const ScenePlan& plan, const Placement& placement, int
     for (const PlacementArea& area : plan.areas) {
         if (placement.area.empty() || placement.area == area.name) {
             choices.push_back(&area);
-            weights.push_back(area.weight);
+            weights.push_back(placement.area.empty() ? area.weight : 1.0);
         }
     }
     std::discrete_distribution<std::size_t> pickArea(weights.begin(), weights.end());

@@ -49,7 +49,8 @@ struct ReservedRect {
 //     <Area name x y width height layer scale="min,max" angle="min,max" [weight]/>*
 //     <Step identifier goals> <Place object [count] [area]/>* </Step>*
 //     <Decoy object [count] [area]/>*
-// Art paths are relative to the placement file's folder.
+// Art paths are relative to the placement file's folder. An Area of weight 0
+// takes only the objects that name it.
 struct ScenePlan {
     std::string path;
     int id = 0;

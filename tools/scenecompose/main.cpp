@@ -3,11 +3,18 @@
 //   mechanics file under CONTENT_DIR (and the whole scene as one picture).
 // scenecompose rules LIBRARY.xml CONTENT_DIR PLACEMENT.xml...
 //   writes the scene index and the shared item group and renderer rules.
+// scenecompose sheet OUT.png COLUMNS TILE_WIDTH PICTURE.png...
+//   puts the pictures side by side at a small size, captioned with their names.
+// scenecompose objects LIBRARY.xml OUT.png
+//   draws every object of the library, captioned with its key.
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "tools/scenecompose/ArtRenderer.hpp"
+#include "tools/scenecompose/ContactSheet.hpp"
 #include "tools/scenecompose/ObjectLibrary.hpp"
 #include "tools/scenecompose/SceneComposer.hpp"
 #include "tools/scenecompose/ScenePlan.hpp"
@@ -38,7 +45,34 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
+    if (args.size() >= 5 && args[0] == "sheet") {
+        ContactSheet sheet(std::atoi(args[2].c_str()), std::atoi(args[3].c_str()));
+        for (std::size_t i = 4; i < args.size(); ++i) {
+            const std::string name = std::filesystem::path(args[i]).stem().string();
+            if (!sheet.add(SurfacePtr(cairo_image_surface_create_from_png(args[i].c_str())), name)) {
+                std::printf("%s:1: cannot read the picture\n", args[i].c_str());
+                return 1;
+            }
+        }
+        return ArtRenderer::writePng(sheet.board(), args[1]) ? 0 : 1;
+    }
+    if (args.size() == 3 && args[0] == "objects") {
+        ArtRenderer renderer;
+        if (!library.load(args[1]) || !renderer.loadMaterials(library.materialsPath())) {
+            return 1;
+        }
+        ContactSheet sheet(12, 96, 96);
+        for (const auto& [key, kind] : library.kinds()) {
+            Picture picture = renderer.renderObject(library.artPath(kind), kind.paint, 96, 0);
+            if (!sheet.add(std::move(picture.surface), key)) {
+                return 1;
+            }
+        }
+        return ArtRenderer::writePng(sheet.board(), args[2]) ? 0 : 1;
+    }
     std::printf("usage: scenecompose scene PLACEMENT.xml LIBRARY.xml CONTENT_DIR [PREVIEW.png]\n"
-                "       scenecompose rules LIBRARY.xml CONTENT_DIR PLACEMENT.xml...\n");
+                "       scenecompose rules LIBRARY.xml CONTENT_DIR PLACEMENT.xml...\n"
+                "       scenecompose sheet OUT.png COLUMNS TILE_WIDTH PICTURE.png...\n"
+                "       scenecompose objects LIBRARY.xml OUT.png\n");
     return 2;
 }
