@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     if (args.size() >= 5 && args[0] == "sheet") {
         ContactSheet sheet(std::atoi(args[2].c_str()), std::atoi(args[3].c_str()));
         for (std::size_t i = 4; i < args.size(); ++i) {
-            const std::string name = std::filesystem::path(args[i]).stem().string();
+            const std::string file = std::filesystem::path(args[i]).filename().string();
+            const std::string name = file.substr(0, file.find('.'));
             if (!sheet.add(SurfacePtr(cairo_image_surface_create_from_png(args[i].c_str())), name)) {
                 std::printf("%s:1: cannot read the picture\n", args[i].c_str());
                 return 1;
