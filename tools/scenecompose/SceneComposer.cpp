@@ -143,8 +143,8 @@ bool SceneComposer::compose(const ScenePlan& plan, const std::string& contentDir
         layout.reserve(rect.x, rect.y, rect.width, rect.height);
     }
 
-    const Picture background = renderer_.renderCanvas(plan.artPath(plan.background), CanvasWidth, CanvasHeight, false);
-    if (!ArtRenderer::writePng(background, folder + "Background.png")) {
+    Picture background = renderer_.renderCanvas(plan.artPath(plan.background), CanvasWidth, CanvasHeight, false);
+    if (!background.surface) {
         return false;
     }
     std::vector<Picture> foregrounds;
@@ -176,7 +176,16 @@ bool SceneComposer::compose(const ScenePlan& plan, const std::string& contentDir
             return false;
         }
     }
-    return writeItemFile(plan, folder, objects, foregrounds) && writeMechanics(plan, contentDir) &&
+    // Every object lies in the scene's light and casts its shadow on the
+    // background (never part of the object: it would be clickable and show in
+    // the silhouette).
+    for (Placed& object : objects) {
+        ArtRenderer::tint(&object.picture, plan.lightRed, plan.lightGreen, plan.lightBlue, plan.lightStrength);
+        ArtRenderer::castShadow(&background, object.picture, static_cast<int>(object.x), static_cast<int>(object.y),
+                                plan.shadow);
+    }
+    return ArtRenderer::writePng(background, folder + "Background.png") &&
+           writeItemFile(plan, folder, objects, foregrounds) && writeMechanics(plan, contentDir) &&
            (previewPath.empty() || writePreview(plan, background, objects, foregrounds, previewPath));
 }
 

@@ -69,7 +69,20 @@ bool ScenePlan::load(const std::string& file) {
     fileName = root->Attribute("fileName");
     root->QueryUnsignedAttribute("seed", &seed);
     root->QueryDoubleAttribute("minVisible", &minVisible);
+    root->QueryDoubleAttribute("shadow", &shadow);
     bool good = true;
+    if (shadow < 0 || shadow > 1) {
+        good = fault(root->GetLineNum(), "shadow must lie from 0 to 1");
+    }
+    if (const char* light = root->Attribute("light")) {
+        unsigned colour = 0;
+        if (std::sscanf(light, "#%6x,%lf", &colour, &lightStrength) != 2 || lightStrength < 0 || lightStrength > 1) {
+            good = fault(root->GetLineNum(), "light must be written \"#RRGGBB,strength\" with a strength from 0 to 1");
+        }
+        lightRed = static_cast<int>(colour >> 16 & 0xff);
+        lightGreen = static_cast<int>(colour >> 8 & 0xff);
+        lightBlue = static_cast<int>(colour & 0xff);
+    }
     double sharedWeight = 0;
     if (minVisible < 0.25 || minVisible > 1.0) {
         good = fault(root->GetLineNum(), "minVisible must lie from 0.25 to 1");

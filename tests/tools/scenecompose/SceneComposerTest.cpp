@@ -225,6 +225,105 @@ TEST(SceneComposer, RefusesAPlacementWithNoRoomLeft) {
     EXPECT_NE(testing::internal::GetCapturedStdout().find("full.xml:6: no room for RED_DISC"), std::string::npos);
 }
 
+TEST(SceneComposer, ObjectsTakeOnTheSceneLightAndCastShadowsOnTheBackground) {
+    Tools tools;
+    PictureFolder out;
+    // The same plan twice, with and without light and shadow: the same seed
+    // puts the disc at the same spot.
+    const auto write = [&](const std::string& name, const std::string& extra) {
+        std::ofstream(out.path(name + ".xml"))
+            << "<ScenePlacement id=\"101\" folder=\"scenes/" << name << "/\" fileName=\"" << name
+            << "\" seed=\"5\" " << extra << ">\n"
+            << "  <Background art=\"" << kData << "background.svg\"/>\n"
+            << "  <Area name=\"middle\" x=\"400\" y=\"300\" width=\"100\" height=\"100\"/>\n"
+            << "  <Step identifier=\"X\" goals=\"1\">\n"
+            << "    <Place object=\"RED_DISC\"/>\n"
+            << "  </Step>\n"
+            << "</ScenePlacement>\n";
+        ScenePlan plan;
+        EXPECT_TRUE(plan.load(out.path(name + ".xml")));
+        EXPECT_TRUE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path(name)));
+        return readScene(out.path(name) + "/scenes/" + name + "/", name + ".xml");
+    };
+    const std::vector<ScenePicture> lit = write("lit", "shadow=\"0.8\" light=\"#0000ff,0.5\"");
+    const std::vector<ScenePicture> plain = write("plain", "shadow=\"0\"");
+    ASSERT_EQ(lit.size(), 2u);
+    ASSERT_EQ(plain.size(), 2u);
+    const ScenePicture& disc = lit[1];
+    ASSERT_EQ(disc.x, plain[1].x);
+    ASSERT_EQ(disc.y, plain[1].y);
+
+    // A blue light halves the red of the red disc and keeps its shape.
+    const int cx = disc.image.width / 2;
+    const int cy = disc.image.height / 2;
+    EXPECT_NEAR(disc.image.pixel(cx, cy)[0], plain[1].image.pixel(cx, cy)[0] / 2, 3);
+    EXPECT_EQ(disc.image.pixel(cx, cy)[3], plain[1].image.pixel(cx, cy)[3]);
+    EXPECT_EQ(disc.image.pixel(0, 0)[3], plain[1].image.pixel(0, 0)[3]);
+
+    // Just below the disc the background is in shadow; far away it is not.
+    const PngImage& shaded = lit[0].image;
+    const PngImage& bare = plain[0].image;
+    const int below = disc.y + disc.image.height + 1;
+    EXPECT_LT(shaded.pixel(disc.x + cx + 2, below)[1] + 20, bare.pixel(disc.x + cx + 2, below)[1]);
+    EXPECT_EQ(shaded.pixel(disc.x + cx, disc.y - 20)[1], bare.pixel(disc.x + cx, disc.y - 20)[1]);
+    EXPECT_EQ(shaded.pixel(10, 10)[1], 0x80);
+
+    // A light without its strength is refused with the line.
+    std::ofstream(out.path("bad.xml")) << "<ScenePlacement id=\"101\" folder=\"f/\" fileName=\"f\" light=\"#ffffff\">\n"
+                                       << "  <Background art=\"b.svg\"/>\n"
+                                       << "  <Area name=\"a\" x=\"0\" y=\"0\" width=\"9\" height=\"9\"/>\n"
+                                       << "</ScenePlacement>\n";
+    ScenePlan bad;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(bad.load(out.path("bad.xml")));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("bad.xml:1: light must be written"), std::string::npos);
+}
+
+TEST(SceneComposer, AnAreaOfWeightZeroTakesOnlyTheObjectsThatNameIt) {
+    Tools tools;
+    PictureFolder out;
+    std::ofstream(out.path("named.xml"))
+        << "<ScenePlacement id=\"101\" folder=\"scenes/named/\" fileName=\"named\" seed=\"9\">\n"
+        << "  <Background art=\"" << kData << "background.svg\"/>\n"
+        << "  <Area name=\"shelf\" x=\"100\" y=\"100\" width=\"300\" height=\"40\"/>\n"
+        << "  <Area name=\"hook\" x=\"700\" y=\"400\" width=\"20\" height=\"20\" weight=\"0\"/>\n"
+        << "  <Step identifier=\"X\" goals=\"5\">\n"
+        << "    <Place object=\"PEBBLE\" count=\"3\"/>\n"
+        << "    <Place object=\"BLUE_DISC\"/>\n"
+        << "    <Place object=\"RED_DISC\" area=\"hook\"/>\n"
+        << "  </Step>\n"
+        << "</ScenePlacement>\n";
+    ScenePlan plan;
+    ASSERT_TRUE(plan.load(out.path("named.xml")));
+    ASSERT_TRUE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path("n")));
+    for (const ScenePicture& p : readScene(out.path("n") + "/scenes/named/", "named.xml")) {
+        if (p.typeId >= 900) {
+            continue;
+        }
+        const int cx = p.x + p.image.width / 2;
+        const int cy = p.y + p.image.height / 2;
+        if (p.name == "Red disc") {
+            EXPECT_NEAR(cx, 710, 12);
+            EXPECT_NEAR(cy, 410, 12);
+        } else {
+            EXPECT_LT(cx, 420) << p.name;
+            EXPECT_LT(cy, 160) << p.name;
+        }
+    }
+
+    // With no area open to unnamed objects the plan is refused.
+    std::ofstream(out.path("closed.xml"))
+        << "<ScenePlacement id=\"101\" folder=\"f/\" fileName=\"f\">\n"
+        << "  <Background art=\"b.svg\"/>\n"
+        << "  <Area name=\"hook\" x=\"0\" y=\"0\" width=\"9\" height=\"9\" weight=\"0\"/>\n"
+        << "</ScenePlacement>\n";
+    ScenePlan closed;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(closed.load(out.path("closed.xml")));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("closed.xml:1: some Area needs a weight above 0"),
+              std::string::npos);
+}
+
 TEST(SceneRules, IndexAndGroupRulesCoverEveryPlanAndObject) {
     Tools tools;
     std::vector<ScenePlan> plans(2);
