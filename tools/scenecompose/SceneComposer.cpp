@@ -92,7 +92,8 @@ bool SceneComposer::place(const ScenePlan& plan, const Placement& placement, int
             const PlacementArea& area = *choices[pickArea(*random)];
             const double scale = std::uniform_real_distribution<double>(area.scaleMin, area.scaleMax)(*random);
             const double angle = std::uniform_real_distribution<double>(area.angleMin, area.angleMax)(*random);
-            Picture picture = renderer_.renderObject(library_.artPath(kind), kind.paint, kind.size * scale, angle);
+            const double size = std::max<double>(MinimumSize, kind.size * scale);
+            Picture picture = renderer_.renderObject(library_.artPath(kind), kind.paint, size, angle);
             if (!picture.surface) {
                 return false;
             }

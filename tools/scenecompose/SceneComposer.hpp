@@ -21,6 +21,9 @@ public:
     static constexpr int ForegroundTypeId = 901;
     // Silhouettes are a pale parchment tone that reads on the goal panel's dark strip.
     static constexpr int SilhouetteRed = 246, SilhouetteGreen = 234, SilhouetteBlue = 204;
+    // However small its kind and its area's scale, an object's 128-unit
+    // canvas is drawn at least this many pixels wide, so it stays findable.
+    static constexpr int MinimumSize = 32;
 
     SceneComposer(const ObjectLibrary& library, const ArtRenderer& renderer) : library_(library), renderer_(renderer) {}
 

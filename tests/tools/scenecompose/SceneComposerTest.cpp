@@ -166,6 +166,13 @@ TEST(SceneComposer, ComposesAFindableSceneFromAPlacementFile) {
         }
     }
     EXPECT_EQ(names["Pebble"], 3);
+    // The pebbles are 20-pixel objects, drawn no smaller than the floor size
+    // (their circle fills most of the canvas).
+    for (const ScenePicture& p : scene) {
+        if (p.name == "Pebble") {
+            EXPECT_GE(p.image.width, SceneComposer::MinimumSize * 0.8);
+        }
+    }
 
     // Each object's silhouette has its shape in one flat colour.
     for (const std::string image : {"01_PEBBLE.png", "04_RED_DISC.png", "06_SQUARE.png"}) {
