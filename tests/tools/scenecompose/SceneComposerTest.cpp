@@ -96,6 +96,26 @@ struct Tools {
     }
 };
 
+// Writes OUT/NAME.xml: scene 101 on the grey test background, the root's
+// extra attributes and the given elements; returns its path.
+std::string writePlan(const PictureFolder& out, const std::string& name, const std::string& attributes,
+                      const std::string& elements) {
+    const std::string path = out.path(name + ".xml");
+    std::ofstream(path) << "<ScenePlacement id=\"101\" folder=\"scenes/" << name << "/\" fileName=\"" << name << "\" "
+                        << attributes << ">\n"
+                        << "  <Background art=\"" << kData << "background.svg\"/>\n"
+                        << elements << "</ScenePlacement>\n";
+    return path;
+}
+
+// What loading a plan printed; the load must fail.
+std::string refusal(const std::string& path) {
+    ScenePlan plan;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(plan.load(path)) << path;
+    return testing::internal::GetCapturedStdout();
+}
+
 }  // namespace
 
 TEST(ScenePlan, ReadsThePlacementAndNamesTheMechanicsFile) {
@@ -216,15 +236,12 @@ TEST(SceneComposer, ComposesAFindableSceneFromAPlacementFile) {
 TEST(SceneComposer, RefusesAPlacementWithNoRoomLeft) {
     Tools tools;
     PictureFolder out;
-    std::ofstream(out.path("full.xml"))
-        << "<ScenePlacement id=\"101\" folder=\"scenes/full/\" fileName=\"full\" seed=\"3\">\n"
-        << "  <Background art=\"" << kData << "background.svg\"/>\n"
-        << "  <Reserved x=\"0\" y=\"500\" width=\"1024\" height=\"268\"/>\n"
-        << "  <Area name=\"under\" x=\"100\" y=\"600\" width=\"100\" height=\"100\"/>\n"
-        << "  <Step identifier=\"X\" goals=\"1\">\n"
-        << "    <Place object=\"RED_DISC\"/>\n"
-        << "  </Step>\n"
-        << "</ScenePlacement>\n";
+    writePlan(out, "full", "seed=\"3\"",
+              "  <Reserved x=\"0\" y=\"500\" width=\"1024\" height=\"268\"/>\n"
+              "  <Area name=\"under\" x=\"100\" y=\"600\" width=\"100\" height=\"100\"/>\n"
+              "  <Step identifier=\"X\" goals=\"1\">\n"
+              "    <Place object=\"RED_DISC\"/>\n"
+              "  </Step>\n");
     ScenePlan plan;
     ASSERT_TRUE(plan.load(out.path("full.xml")));
     testing::internal::CaptureStdout();
@@ -238,15 +255,11 @@ TEST(SceneComposer, ObjectsTakeOnTheSceneLightAndCastShadowsOnTheBackground) {
     // The same plan twice, with and without light and shadow: the same seed
     // puts the disc at the same spot.
     const auto write = [&](const std::string& name, const std::string& extra) {
-        std::ofstream(out.path(name + ".xml"))
-            << "<ScenePlacement id=\"101\" folder=\"scenes/" << name << "/\" fileName=\"" << name
-            << "\" seed=\"5\" " << extra << ">\n"
-            << "  <Background art=\"" << kData << "background.svg\"/>\n"
-            << "  <Area name=\"middle\" x=\"400\" y=\"300\" width=\"100\" height=\"100\"/>\n"
-            << "  <Step identifier=\"X\" goals=\"1\">\n"
-            << "    <Place object=\"RED_DISC\"/>\n"
-            << "  </Step>\n"
-            << "</ScenePlacement>\n";
+        writePlan(out, name, "seed=\"5\" " + extra,
+                  "  <Area name=\"middle\" x=\"400\" y=\"300\" width=\"100\" height=\"100\"/>\n"
+                  "  <Step identifier=\"X\" goals=\"1\">\n"
+                  "    <Place object=\"RED_DISC\"/>\n"
+                  "  </Step>\n");
         ScenePlan plan;
         EXPECT_TRUE(plan.load(out.path(name + ".xml")));
         EXPECT_TRUE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path(name)));
@@ -276,30 +289,22 @@ TEST(SceneComposer, ObjectsTakeOnTheSceneLightAndCastShadowsOnTheBackground) {
     EXPECT_EQ(shaded.pixel(10, 10)[1], 0x80);
 
     // A light without its strength is refused with the line.
-    std::ofstream(out.path("bad.xml")) << "<ScenePlacement id=\"101\" folder=\"f/\" fileName=\"f\" light=\"#ffffff\">\n"
-                                       << "  <Background art=\"b.svg\"/>\n"
-                                       << "  <Area name=\"a\" x=\"0\" y=\"0\" width=\"9\" height=\"9\"/>\n"
-                                       << "</ScenePlacement>\n";
-    ScenePlan bad;
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(bad.load(out.path("bad.xml")));
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("bad.xml:1: light must be written"), std::string::npos);
+    const std::string bad =
+        writePlan(out, "bad", "light=\"#ffffff\"", "  <Area name=\"a\" x=\"0\" y=\"0\" width=\"9\" height=\"9\"/>\n");
+    EXPECT_NE(refusal(bad).find("bad.xml:1: light must be written"), std::string::npos);
 }
 
 TEST(SceneComposer, AnAreaOfWeightZeroTakesOnlyTheObjectsThatNameIt) {
     Tools tools;
     PictureFolder out;
-    std::ofstream(out.path("named.xml"))
-        << "<ScenePlacement id=\"101\" folder=\"scenes/named/\" fileName=\"named\" seed=\"9\">\n"
-        << "  <Background art=\"" << kData << "background.svg\"/>\n"
-        << "  <Area name=\"shelf\" x=\"100\" y=\"100\" width=\"300\" height=\"40\"/>\n"
-        << "  <Area name=\"hook\" x=\"700\" y=\"400\" width=\"20\" height=\"20\" weight=\"0\"/>\n"
-        << "  <Step identifier=\"X\" goals=\"5\">\n"
-        << "    <Place object=\"PEBBLE\" count=\"3\"/>\n"
-        << "    <Place object=\"BLUE_DISC\"/>\n"
-        << "    <Place object=\"RED_DISC\" area=\"hook\"/>\n"
-        << "  </Step>\n"
-        << "</ScenePlacement>\n";
+    writePlan(out, "named", "seed=\"9\"",
+              "  <Area name=\"shelf\" x=\"100\" y=\"100\" width=\"300\" height=\"40\"/>\n"
+              "  <Area name=\"hook\" x=\"700\" y=\"400\" width=\"20\" height=\"20\" weight=\"0\"/>\n"
+              "  <Step identifier=\"X\" goals=\"5\">\n"
+              "    <Place object=\"PEBBLE\" count=\"3\"/>\n"
+              "    <Place object=\"BLUE_DISC\"/>\n"
+              "    <Place object=\"RED_DISC\" area=\"hook\"/>\n"
+              "  </Step>\n");
     ScenePlan plan;
     ASSERT_TRUE(plan.load(out.path("named.xml")));
     ASSERT_TRUE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path("n")));
@@ -319,16 +324,9 @@ TEST(SceneComposer, AnAreaOfWeightZeroTakesOnlyTheObjectsThatNameIt) {
     }
 
     // With no area open to unnamed objects the plan is refused.
-    std::ofstream(out.path("closed.xml"))
-        << "<ScenePlacement id=\"101\" folder=\"f/\" fileName=\"f\">\n"
-        << "  <Background art=\"b.svg\"/>\n"
-        << "  <Area name=\"hook\" x=\"0\" y=\"0\" width=\"9\" height=\"9\" weight=\"0\"/>\n"
-        << "</ScenePlacement>\n";
-    ScenePlan closed;
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(closed.load(out.path("closed.xml")));
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("closed.xml:1: some Area needs a weight above 0"),
-              std::string::npos);
+    const std::string closed =
+        writePlan(out, "closed", "", "  <Area name=\"hook\" x=\"0\" y=\"0\" width=\"9\" height=\"9\" weight=\"0\"/>\n");
+    EXPECT_NE(refusal(closed).find("closed.xml:1: some Area needs a weight above 0"), std::string::npos);
 }
 
 TEST(SceneRules, IndexAndGroupRulesCoverEveryPlanAndObject) {
