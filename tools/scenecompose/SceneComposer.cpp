@@ -74,6 +74,45 @@ bool SceneComposer::check(const ScenePlan& plan) const {
     return good;
 }
 
+std::vector<std::string> SceneComposer::inputs(const ScenePlan& plan) const {
+    std::set<std::string> files{plan.path, library_.materialsPath(), plan.artPath(plan.background)};
+    for (const ForegroundPiece& piece : plan.foregrounds) {
+        files.insert(plan.artPath(piece.art));
+    }
+    const auto addObject = [&](const Placement& p) {
+        if (const ObjectKind* kind = library_.find(p.object)) {
+            files.insert(library_.artPath(*kind));
+        }
+    };
+    for (const GoalStep& step : plan.steps) {
+        std::for_each(step.candidates.begin(), step.candidates.end(), addObject);
+    }
+    std::for_each(plan.decoys.begin(), plan.decoys.end(), addObject);
+    return {files.begin(), files.end()};
+}
+
+bool SceneComposer::writeDepfile(const std::string& path, const std::string& target,
+                                 const std::vector<std::string>& inputs) {
+    const auto escaped = [](const std::string& file) {
+        std::string out;
+        for (char c : file) {
+            out += c == ' ' ? std::string("\\ ") : std::string(1, c);
+        }
+        return out;
+    };
+    std::string text = escaped(target) + ":";
+    for (const std::string& input : inputs) {
+        text += " \\\n  " + escaped(input);
+    }
+    text += "\n";
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    const bool written = file && std::fputs(text.c_str(), file) >= 0;
+    if (file) {
+        std::fclose(file);
+    }
+    return written || fault(path, 1, "cannot write the dependency file");
+}
+
 bool SceneComposer::place(const ScenePlan& plan, const Placement& placement, int type, Layout* layout,
                           std::mt19937* random, std::vector<Placed>* placed) const {
     const ObjectKind& kind = *library_.find(placement.object);

@@ -33,6 +33,12 @@ public:
     bool compose(const ScenePlan& plan, const std::string& contentDir, const std::string& previewPath = "");
     // Checks the plan against the library without rendering anything.
     bool check(const ScenePlan& plan) const;
+    // Every file composing the plan reads: the plan, the library's paints,
+    // the scene's art and the pictures of the objects it places (sorted, once each).
+    std::vector<std::string> inputs(const ScenePlan& plan) const;
+    // Writes a make-style dependency file: `target` depends on `inputs`, so
+    // the build composes a scene again only when something it reads changes.
+    static bool writeDepfile(const std::string& path, const std::string& target, const std::vector<std::string>& inputs);
 
 private:
     struct Placed {

@@ -329,6 +329,22 @@ TEST(SceneComposer, AnAreaOfWeightZeroTakesOnlyTheObjectsThatNameIt) {
     EXPECT_NE(refusal(closed).find("closed.xml:1: some Area needs a weight above 0"), std::string::npos);
 }
 
+TEST(SceneComposer, ListsTheFilesASceneReadsForTheBuild) {
+    Tools tools;
+    ScenePlan plan;
+    ASSERT_TRUE(plan.load(kData + "tiny_present.xml"));
+    const std::vector<std::string> inputs = SceneComposer(tools.library, tools.renderer).inputs(plan);
+    // The plan, the paints, the background, the curtain, and the two object
+    // pictures (the discs and pebbles share one): each once.
+    EXPECT_EQ(inputs, (std::vector<std::string>{kData + "art/disc.svg", kData + "art/square.svg",
+                                                kData + "background.svg", kData + "curtain.svg",
+                                                kData + "materials.svg", kData + "tiny_present.xml"}));
+
+    PictureFolder out;
+    ASSERT_TRUE(SceneComposer::writeDepfile(out.path("scene.d"), "/b/my scene.composed", {"/a/x.svg", "/a/y z.svg"}));
+    EXPECT_EQ(readAll(out.path("scene.d")), "/b/my\\ scene.composed: \\\n  /a/x.svg \\\n  /a/y\\ z.svg\n");
+}
+
 TEST(SceneRules, IndexAndGroupRulesCoverEveryPlanAndObject) {
     Tools tools;
     std::vector<ScenePlan> plans(2);
