@@ -216,6 +216,16 @@ bool SceneComposer::compose(const ScenePlan& plan, const std::string& contentDir
             return false;
         }
     }
+    report_ = Report();
+    std::size_t findable = 0;
+    for (std::size_t i = 0; i < layout.drawables().size(); ++i) {
+        if (layout.drawables()[i].findable) {
+            const bool goal = objects[findable++].type == 0;
+            (goal ? report_.candidates : report_.decoys) += 1;
+            report_.lowestGoalShare = goal ? std::min(report_.lowestGoalShare, layout.visibleShare(i))
+                                           : report_.lowestGoalShare;
+        }
+    }
     // Every object lies in the scene's light and casts its shadow on the
     // background (never part of the object: it would be clickable and show in
     // the silhouette).

@@ -31,6 +31,14 @@ public:
     // With a preview path, also writes the whole scene as the game draws it
     // (the areas kept for the panels shaded) for the author to look at.
     bool compose(const ScenePlan& plan, const std::string& contentDir, const std::string& previewPath = "");
+    // What the last successful compose placed.
+    struct Report {
+        int candidates = 0;  // goal candidates, collection pieces counted one by one
+        int decoys = 0;
+        double lowestGoalShare = 1;  // smallest uncovered share of a goal candidate
+    };
+    const Report& report() const { return report_; }
+
     // Checks the plan against the library without rendering anything.
     bool check(const ScenePlan& plan) const;
     // Every file composing the plan reads: the plan, the library's paints,
@@ -59,4 +67,5 @@ private:
 
     const ObjectLibrary& library_;
     const ArtRenderer& renderer_;
+    Report report_;
 };

@@ -53,6 +53,10 @@ int main(int argc, char** argv) {
         if (!composer.compose(plan, sceneArgs[3], sceneArgs.size() == 5 ? sceneArgs[4] : "")) {
             return 1;
         }
+        const SceneComposer::Report& report = composer.report();
+        std::printf("%s: %d objects (%d goal candidates, %d decoys), lowest goal visibility %.2f\n",
+                    plan.fileName.c_str(), report.candidates + report.decoys, report.candidates, report.decoys,
+                    report.lowestGoalShare);
         return depfile.empty() || SceneComposer::writeDepfile(depfile, target, composer.inputs(plan)) ? 0 : 1;
     }
     if (args.size() >= 3 && args[0] == "rules") {

@@ -160,7 +160,8 @@ TEST(SceneComposer, ComposesAFindableSceneFromAPlacementFile) {
     ScenePlan plan;
     ASSERT_TRUE(plan.load(kData + "tiny_present.xml"));
     PictureFolder out;
-    ASSERT_TRUE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path("a"), out.path("preview.png")));
+    SceneComposer composer(tools.library, tools.renderer);
+    ASSERT_TRUE(composer.compose(plan, out.path("a"), out.path("preview.png")));
 
     const std::string folder = out.path("a") + "/scenes/tiny/";
     const std::vector<ScenePicture> scene = readScene(folder, "tiny_present.xml");
@@ -186,6 +187,18 @@ TEST(SceneComposer, ComposesAFindableSceneFromAPlacementFile) {
         }
     }
     EXPECT_EQ(names["Pebble"], 3);
+    // The report counts the pieces and the least visible goal candidate.
+    const SceneComposer::Report& report = composer.report();
+    EXPECT_EQ(report.candidates, 5);
+    EXPECT_EQ(report.decoys, 1);
+    EXPECT_GE(report.lowestGoalShare, plan.minVisible);
+    double lowest = 1;
+    for (const ScenePicture& p : scene) {
+        if (p.typeId < 900 && p.type == 0) {
+            lowest = std::min(lowest, visibleShare(scene, p, 600));
+        }
+    }
+    EXPECT_NEAR(report.lowestGoalShare, lowest, 0.05);
     // The pebbles are 20-pixel objects, drawn no smaller than the floor size
     // (their circle fills most of the canvas).
     for (const ScenePicture& p : scene) {
