@@ -2,6 +2,7 @@
 #include <tinyxml2.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -260,6 +261,7 @@ TEST(SceneComposer, RefusesAPlacementWithNoRoomLeft) {
     testing::internal::CaptureStdout();
     EXPECT_FALSE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path("c")));
     EXPECT_NE(testing::internal::GetCapturedStdout().find("full.xml:6: no room for RED_DISC"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out.path("c") + "/scenes/full")) << "a refused scene writes nothing";
 }
 
 TEST(SceneComposer, ObjectsTakeOnTheSceneLightAndCastShadowsOnTheBackground) {
