@@ -4,18 +4,21 @@
 # object library and all placement descriptions. Adding a scene is adding a
 # placement file (and its art under assets/scenes/).
 file(GLOB SCENE_PLANS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/scenes/*.xml)
-file(GLOB_RECURSE SCENE_ART CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/scenes/*.svg)
-file(GLOB_RECURSE OBJECT_ART CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/objects/*.svg)
 set(OBJECT_LIBRARY ${CMAKE_CURRENT_SOURCE_DIR}/objects/library.xml)
 
+# Each scene depends on the files it reads (its plan, its own art, the
+# pictures of the objects it places, the shared paints): scenecompose lists
+# them in a dependency file, so changing one picture composes again only the
+# scenes that use it. The scenes are independent steps the build runs side by side.
 foreach(plan ${SCENE_PLANS})
   get_filename_component(name ${plan} NAME_WE)
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/scenes/${name}.composed)
   add_custom_command(OUTPUT ${stamp}
     COMMAND scenecompose scene ${plan} ${OBJECT_LIBRARY} ${CHRONA_CONTENT_DIR}
-            ${CMAKE_CURRENT_BINARY_DIR}/scenes/${name}.preview.png
+            ${CMAKE_CURRENT_BINARY_DIR}/scenes/${name}.preview.png --depfile ${stamp}.d ${stamp}
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS scenecompose ${plan} ${OBJECT_LIBRARY} ${OBJECT_ART} ${SCENE_ART}
+    DEPENDS scenecompose ${plan} ${OBJECT_LIBRARY}
+    DEPFILE ${stamp}.d
     COMMENT "scene ${name}" VERBATIM)
   list(APPEND CHRONA_CONTENT_OUTPUTS ${stamp})
 endforeach()

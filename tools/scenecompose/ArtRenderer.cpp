@@ -2,11 +2,14 @@
 
 #include <librsvg/rsvg.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -166,6 +169,85 @@ AlphaMask ArtRenderer::mask(const Picture& picture) {
         }
     }
     return result;
+}
+
+void ArtRenderer::tint(Picture* picture, int red, int green, int blue, double strength) {
+    if (!picture->surface || strength <= 0) {
+        return;
+    }
+    cairo_surface_flush(picture->surface.get());
+    const int width = picture->width();
+    const int stride = cairo_image_surface_get_stride(picture->surface.get());
+    unsigned char* data = cairo_image_surface_get_data(picture->surface.get());
+    // Per channel: keep (1 - strength), and mix in strength times the lit colour.
+    const double factor[3] = {1 - strength + strength * red / 255.0, 1 - strength + strength * green / 255.0,
+                              1 - strength + strength * blue / 255.0};
+    for (int y = 0; y < picture->height(); ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = row[x];
+            const auto channel = [p, &factor](int shift, int index) {
+                return static_cast<std::uint32_t>((p >> shift & 0xff) * factor[index] + 0.5) << shift;
+            };
+            row[x] = (p & 0xff000000u) | channel(16, 0) | channel(8, 1) | channel(0, 2);
+        }
+    }
+    cairo_surface_mark_dirty(picture->surface.get());
+}
+
+void ArtRenderer::castShadow(Picture* onto, const Picture& object, int x, int y, double opacity) {
+    if (!onto->surface || !object.surface || opacity <= 0) {
+        return;
+    }
+    // The shape, blurred by three box passes each way, moved down and right
+    // by a share of the object's height.
+    const int radius = std::max(2, object.height() / 24);
+    const int width = object.width() + 4 * radius;
+    const int height = object.height() + 4 * radius;
+    const AlphaMask alpha = mask(object);
+    std::vector<float> shade(static_cast<std::size_t>(width) * height, 0.0f);
+    for (int row = 0; row < alpha.height; ++row) {
+        for (int col = 0; col < alpha.width; ++col) {
+            shade[static_cast<std::size_t>(row + 2 * radius) * width + col + 2 * radius] = alpha.at(col, row) / 255.0f;
+        }
+    }
+    std::vector<float> line;
+    const auto blur = [&](int count, int step, int lines, int lineStep) {
+        line.resize(static_cast<std::size_t>(count));
+        for (int l = 0; l < lines; ++l) {
+            float* start = shade.data() + static_cast<std::size_t>(l) * lineStep;
+            for (int pass = 0; pass < 3; ++pass) {
+                for (int i = 0; i < count; ++i) {
+                    float sum = 0;
+                    for (int k = std::max(0, i - radius); k <= std::min(count - 1, i + radius); ++k) {
+                        sum += start[static_cast<std::size_t>(k) * step];
+                    }
+                    line[static_cast<std::size_t>(i)] = sum / (2 * radius + 1);
+                }
+                for (int i = 0; i < count; ++i) {
+                    start[static_cast<std::size_t>(i) * step] = line[static_cast<std::size_t>(i)];
+                }
+            }
+        }
+    };
+    blur(width, 1, height, width);
+    blur(height, width, width, 1);
+    SurfacePtr maskSurface(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
+    const int stride = cairo_image_surface_get_stride(maskSurface.get());
+    unsigned char* data = cairo_image_surface_get_data(maskSurface.get());
+    for (int row = 0; row < height; ++row) {
+        for (int col = 0; col < width; ++col) {
+            data[static_cast<std::size_t>(row) * stride + col] =
+                static_cast<unsigned char>(std::min(1.0f, shade[static_cast<std::size_t>(row) * width + col]) * 255);
+        }
+    }
+    cairo_surface_mark_dirty(maskSurface.get());
+    const int offset = std::max(3, object.height() / 10);
+    cairo_t* cr = cairo_create(onto->surface.get());
+    cairo_set_source_rgba(cr, 0.08, 0.05, 0.03, opacity);
+    cairo_mask_surface(cr, maskSurface.get(), x - 2 * radius + offset * 0.6, y - 2 * radius + offset);
+    cairo_destroy(cr);
+    cairo_surface_flush(onto->surface.get());
 }
 
 bool ArtRenderer::writePng(const Picture& picture, const std::string& path) {

@@ -40,6 +40,12 @@ public:
 
     static AlphaMask mask(const Picture& picture);
     static bool writePng(const Picture& picture, const std::string& path);
+    // Mixes the picture's colours towards their product with the light
+    // colour (0..255 each) by `strength` (0..1); alpha is kept.
+    static void tint(Picture* picture, int red, int green, int blue, double strength);
+    // Paints the soft shadow of `object` (its shape, blurred) onto `onto`, the
+    // object's top-left at (x, y), moved down and to the right.
+    static void castShadow(Picture* onto, const Picture& object, int x, int y, double opacity);
     // The same shape in one flat colour, keeping the picture's alpha.
     static bool writeSilhouette(const Picture& picture, const std::string& path, int red, int green, int blue);
 

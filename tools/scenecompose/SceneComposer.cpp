@@ -74,6 +74,45 @@ bool SceneComposer::check(const ScenePlan& plan) const {
     return good;
 }
 
+std::vector<std::string> SceneComposer::inputs(const ScenePlan& plan) const {
+    std::set<std::string> files{plan.path, library_.materialsPath(), plan.artPath(plan.background)};
+    for (const ForegroundPiece& piece : plan.foregrounds) {
+        files.insert(plan.artPath(piece.art));
+    }
+    const auto addObject = [&](const Placement& p) {
+        if (const ObjectKind* kind = library_.find(p.object)) {
+            files.insert(library_.artPath(*kind));
+        }
+    };
+    for (const GoalStep& step : plan.steps) {
+        std::for_each(step.candidates.begin(), step.candidates.end(), addObject);
+    }
+    std::for_each(plan.decoys.begin(), plan.decoys.end(), addObject);
+    return {files.begin(), files.end()};
+}
+
+bool SceneComposer::writeDepfile(const std::string& path, const std::string& target,
+                                 const std::vector<std::string>& inputs) {
+    const auto escaped = [](const std::string& file) {
+        std::string out;
+        for (char c : file) {
+            out += c == ' ' ? std::string("\\ ") : std::string(1, c);
+        }
+        return out;
+    };
+    std::string text = escaped(target) + ":";
+    for (const std::string& input : inputs) {
+        text += " \\\n  " + escaped(input);
+    }
+    text += "\n";
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    const bool written = file && std::fputs(text.c_str(), file) >= 0;
+    if (file) {
+        std::fclose(file);
+    }
+    return written || fault(path, 1, "cannot write the dependency file");
+}
+
 bool SceneComposer::place(const ScenePlan& plan, const Placement& placement, int type, Layout* layout,
                           std::mt19937* random, std::vector<Placed>* placed) const {
     const ObjectKind& kind = *library_.find(placement.object);
@@ -82,7 +121,7 @@ bool SceneComposer::place(const ScenePlan& plan, const Placement& placement, int
     for (const PlacementArea& area : plan.areas) {
         if (placement.area.empty() || placement.area == area.name) {
             choices.push_back(&area);
-            weights.push_back(area.weight);
+            weights.push_back(placement.area.empty() ? area.weight : 1.0);
         }
     }
     std::discrete_distribution<std::size_t> pickArea(weights.begin(), weights.end());
@@ -92,7 +131,8 @@ bool SceneComposer::place(const ScenePlan& plan, const Placement& placement, int
             const PlacementArea& area = *choices[pickArea(*random)];
             const double scale = std::uniform_real_distribution<double>(area.scaleMin, area.scaleMax)(*random);
             const double angle = std::uniform_real_distribution<double>(area.angleMin, area.angleMax)(*random);
-            Picture picture = renderer_.renderObject(library_.artPath(kind), kind.paint, kind.size * scale, angle);
+            const double size = std::max<double>(MinimumSize, kind.size * scale);
+            Picture picture = renderer_.renderObject(library_.artPath(kind), kind.paint, size, angle);
             if (!picture.surface) {
                 return false;
             }
@@ -143,8 +183,8 @@ bool SceneComposer::compose(const ScenePlan& plan, const std::string& contentDir
         layout.reserve(rect.x, rect.y, rect.width, rect.height);
     }
 
-    const Picture background = renderer_.renderCanvas(plan.artPath(plan.background), CanvasWidth, CanvasHeight, false);
-    if (!ArtRenderer::writePng(background, folder + "Background.png")) {
+    Picture background = renderer_.renderCanvas(plan.artPath(plan.background), CanvasWidth, CanvasHeight, false);
+    if (!background.surface) {
         return false;
     }
     std::vector<Picture> foregrounds;
@@ -176,7 +216,26 @@ bool SceneComposer::compose(const ScenePlan& plan, const std::string& contentDir
             return false;
         }
     }
-    return writeItemFile(plan, folder, objects, foregrounds) && writeMechanics(plan, contentDir) &&
+    report_ = Report();
+    std::size_t findable = 0;
+    for (std::size_t i = 0; i < layout.drawables().size(); ++i) {
+        if (layout.drawables()[i].findable) {
+            const bool goal = objects[findable++].type == 0;
+            (goal ? report_.candidates : report_.decoys) += 1;
+            report_.lowestGoalShare = goal ? std::min(report_.lowestGoalShare, layout.visibleShare(i))
+                                           : report_.lowestGoalShare;
+        }
+    }
+    // Every object lies in the scene's light and casts its shadow on the
+    // background (never part of the object: it would be clickable and show in
+    // the silhouette).
+    for (Placed& object : objects) {
+        ArtRenderer::tint(&object.picture, plan.lightRed, plan.lightGreen, plan.lightBlue, plan.lightStrength);
+        ArtRenderer::castShadow(&background, object.picture, static_cast<int>(object.x), static_cast<int>(object.y),
+                                plan.shadow);
+    }
+    return ArtRenderer::writePng(background, folder + "Background.png") &&
+           writeItemFile(plan, folder, objects, foregrounds) && writeMechanics(plan, contentDir) &&
            (previewPath.empty() || writePreview(plan, background, objects, foregrounds, previewPath));
 }
 

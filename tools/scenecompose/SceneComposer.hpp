@@ -21,6 +21,9 @@ public:
     static constexpr int ForegroundTypeId = 901;
     // Silhouettes are a pale parchment tone that reads on the goal panel's dark strip.
     static constexpr int SilhouetteRed = 246, SilhouetteGreen = 234, SilhouetteBlue = 204;
+    // However small its kind and its area's scale, an object's 128-unit
+    // canvas is drawn at least this many pixels wide, so it stays findable.
+    static constexpr int MinimumSize = 32;
 
     SceneComposer(const ObjectLibrary& library, const ArtRenderer& renderer) : library_(library), renderer_(renderer) {}
 
@@ -28,8 +31,22 @@ public:
     // With a preview path, also writes the whole scene as the game draws it
     // (the areas kept for the panels shaded) for the author to look at.
     bool compose(const ScenePlan& plan, const std::string& contentDir, const std::string& previewPath = "");
+    // What the last successful compose placed.
+    struct Report {
+        int candidates = 0;  // goal candidates, collection pieces counted one by one
+        int decoys = 0;
+        double lowestGoalShare = 1;  // smallest uncovered share of a goal candidate
+    };
+    const Report& report() const { return report_; }
+
     // Checks the plan against the library without rendering anything.
     bool check(const ScenePlan& plan) const;
+    // Every file composing the plan reads: the plan, the library's paints,
+    // the scene's art and the pictures of the objects it places (sorted, once each).
+    std::vector<std::string> inputs(const ScenePlan& plan) const;
+    // Writes a make-style dependency file: `target` depends on `inputs`, so
+    // the build composes a scene again only when something it reads changes.
+    static bool writeDepfile(const std::string& path, const std::string& target, const std::vector<std::string>& inputs);
 
 private:
     struct Placed {
@@ -50,4 +67,5 @@ private:
 
     const ObjectLibrary& library_;
     const ArtRenderer& renderer_;
+    Report report_;
 };

@@ -69,7 +69,21 @@ bool ScenePlan::load(const std::string& file) {
     fileName = root->Attribute("fileName");
     root->QueryUnsignedAttribute("seed", &seed);
     root->QueryDoubleAttribute("minVisible", &minVisible);
+    root->QueryDoubleAttribute("shadow", &shadow);
     bool good = true;
+    if (shadow < 0 || shadow > 1) {
+        good = fault(root->GetLineNum(), "shadow must lie from 0 to 1");
+    }
+    if (const char* light = root->Attribute("light")) {
+        unsigned colour = 0;
+        if (std::sscanf(light, "#%6x,%lf", &colour, &lightStrength) != 2 || lightStrength < 0 || lightStrength > 1) {
+            good = fault(root->GetLineNum(), "light must be written \"#RRGGBB,strength\" with a strength from 0 to 1");
+        }
+        lightRed = static_cast<int>(colour >> 16 & 0xff);
+        lightGreen = static_cast<int>(colour >> 8 & 0xff);
+        lightBlue = static_cast<int>(colour & 0xff);
+    }
+    double sharedWeight = 0;
     if (minVisible < 0.25 || minVisible > 1.0) {
         good = fault(root->GetLineNum(), "minVisible must lie from 0.25 to 1");
     }
@@ -95,12 +109,13 @@ bool ScenePlan::load(const std::string& file) {
             area.name = e->Attribute("name") ? e->Attribute("name") : "";
             e->QueryIntAttribute("layer", &area.layer);
             e->QueryDoubleAttribute("weight", &area.weight);
-            if (area.weight <= 0 || !readRect(e, &area.x, &area.y, &area.width, &area.height) ||
+            if (area.weight < 0 || !readRect(e, &area.x, &area.y, &area.width, &area.height) ||
                 !readRange(e, "scale", &area.scaleMin, &area.scaleMax) ||
                 !readRange(e, "angle", &area.angleMin, &area.angleMax) || area.scaleMin <= 0) {
                 good = fault(line, "an Area needs x, y, width, height and ranges written \"min,max\"");
             }
             areas.push_back(area);
+            sharedWeight += area.weight;
         } else if (name == "Step") {
             GoalStep step;
             step.line = line;
@@ -129,6 +144,9 @@ bool ScenePlan::load(const std::string& file) {
     }
     if (areas.empty()) {
         good = fault(root->GetLineNum(), "the scene has no Area to place objects in");
+    }
+    if (!areas.empty() && sharedWeight <= 0) {
+        good = fault(root->GetLineNum(), "some Area needs a weight above 0 for objects that name no area");
     }
     return good;
 }

@@ -44,12 +44,16 @@ struct ReservedRect {
 };
 
 // A scene's placement description (assets/scenes/NAME.xml):
-//   <ScenePlacement id folder fileName seed [minVisible]>
+//   <ScenePlacement id folder fileName seed [minVisible] [shadow] [light]>
 //     <Background art/> <Foreground art layer/>* <Reserved x y width height/>*
 //     <Area name x y width height layer scale="min,max" angle="min,max" [weight]/>*
 //     <Step identifier goals> <Place object [count] [area]/>* </Step>*
 //     <Decoy object [count] [area]/>*
-// Art paths are relative to the placement file's folder.
+// Art paths are relative to the placement file's folder. An Area of weight 0
+// takes only the objects that name it. `shadow` is the opacity of the soft
+// shadow each object casts on the background, down and to the right (0.3 when
+// not given, 0 for none); `light="#RRGGBB,strength"` tints every object
+// towards the scene's light (strength 0..1; no tint when not given).
 struct ScenePlan {
     std::string path;
     int id = 0;
@@ -57,6 +61,10 @@ struct ScenePlan {
     std::string fileName;
     unsigned seed = 1;
     double minVisible = 0.4;
+    double shadow = 0.3;
+    // The scene's light colour (0..255 each) and how strongly objects take it on.
+    int lightRed = 255, lightGreen = 255, lightBlue = 255;
+    double lightStrength = 0;
     std::string background;
     std::vector<ForegroundPiece> foregrounds;
     std::vector<ReservedRect> reserved;

@@ -2,6 +2,7 @@
 #include <tinyxml2.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -96,6 +97,26 @@ struct Tools {
     }
 };
 
+// Writes OUT/NAME.xml: scene 101 on the grey test background, the root's
+// extra attributes and the given elements; returns its path.
+std::string writePlan(const PictureFolder& out, const std::string& name, const std::string& attributes,
+                      const std::string& elements) {
+    const std::string path = out.path(name + ".xml");
+    std::ofstream(path) << "<ScenePlacement id=\"101\" folder=\"scenes/" << name << "/\" fileName=\"" << name << "\" "
+                        << attributes << ">\n"
+                        << "  <Background art=\"" << kData << "background.svg\"/>\n"
+                        << elements << "</ScenePlacement>\n";
+    return path;
+}
+
+// What loading a plan printed; the load must fail.
+std::string refusal(const std::string& path) {
+    ScenePlan plan;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(plan.load(path)) << path;
+    return testing::internal::GetCapturedStdout();
+}
+
 }  // namespace
 
 TEST(ScenePlan, ReadsThePlacementAndNamesTheMechanicsFile) {
@@ -140,7 +161,8 @@ TEST(SceneComposer, ComposesAFindableSceneFromAPlacementFile) {
     ScenePlan plan;
     ASSERT_TRUE(plan.load(kData + "tiny_present.xml"));
     PictureFolder out;
-    ASSERT_TRUE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path("a"), out.path("preview.png")));
+    SceneComposer composer(tools.library, tools.renderer);
+    ASSERT_TRUE(composer.compose(plan, out.path("a"), out.path("preview.png")));
 
     const std::string folder = out.path("a") + "/scenes/tiny/";
     const std::vector<ScenePicture> scene = readScene(folder, "tiny_present.xml");
@@ -166,6 +188,25 @@ TEST(SceneComposer, ComposesAFindableSceneFromAPlacementFile) {
         }
     }
     EXPECT_EQ(names["Pebble"], 3);
+    // The report counts the pieces and the least visible goal candidate.
+    const SceneComposer::Report& report = composer.report();
+    EXPECT_EQ(report.candidates, 5);
+    EXPECT_EQ(report.decoys, 1);
+    EXPECT_GE(report.lowestGoalShare, plan.minVisible);
+    double lowest = 1;
+    for (const ScenePicture& p : scene) {
+        if (p.typeId < 900 && p.type == 0) {
+            lowest = std::min(lowest, visibleShare(scene, p, 600));
+        }
+    }
+    EXPECT_NEAR(report.lowestGoalShare, lowest, 0.05);
+    // The pebbles are 20-pixel objects, drawn no smaller than the floor size
+    // (their circle fills most of the canvas).
+    for (const ScenePicture& p : scene) {
+        if (p.name == "Pebble") {
+            EXPECT_GE(p.image.width, SceneComposer::MinimumSize * 0.8);
+        }
+    }
 
     // Each object's silhouette has its shape in one flat colour.
     for (const std::string image : {"01_PEBBLE.png", "04_RED_DISC.png", "06_SQUARE.png"}) {
@@ -209,20 +250,114 @@ TEST(SceneComposer, ComposesAFindableSceneFromAPlacementFile) {
 TEST(SceneComposer, RefusesAPlacementWithNoRoomLeft) {
     Tools tools;
     PictureFolder out;
-    std::ofstream(out.path("full.xml"))
-        << "<ScenePlacement id=\"101\" folder=\"scenes/full/\" fileName=\"full\" seed=\"3\">\n"
-        << "  <Background art=\"" << kData << "background.svg\"/>\n"
-        << "  <Reserved x=\"0\" y=\"500\" width=\"1024\" height=\"268\"/>\n"
-        << "  <Area name=\"under\" x=\"100\" y=\"600\" width=\"100\" height=\"100\"/>\n"
-        << "  <Step identifier=\"X\" goals=\"1\">\n"
-        << "    <Place object=\"RED_DISC\"/>\n"
-        << "  </Step>\n"
-        << "</ScenePlacement>\n";
+    writePlan(out, "full", "seed=\"3\"",
+              "  <Reserved x=\"0\" y=\"500\" width=\"1024\" height=\"268\"/>\n"
+              "  <Area name=\"under\" x=\"100\" y=\"600\" width=\"100\" height=\"100\"/>\n"
+              "  <Step identifier=\"X\" goals=\"1\">\n"
+              "    <Place object=\"RED_DISC\"/>\n"
+              "  </Step>\n");
     ScenePlan plan;
     ASSERT_TRUE(plan.load(out.path("full.xml")));
     testing::internal::CaptureStdout();
     EXPECT_FALSE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path("c")));
     EXPECT_NE(testing::internal::GetCapturedStdout().find("full.xml:6: no room for RED_DISC"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out.path("c") + "/scenes/full")) << "a refused scene writes nothing";
+}
+
+TEST(SceneComposer, ObjectsTakeOnTheSceneLightAndCastShadowsOnTheBackground) {
+    Tools tools;
+    PictureFolder out;
+    // The same plan twice, with and without light and shadow: the same seed
+    // puts the disc at the same spot.
+    const auto write = [&](const std::string& name, const std::string& extra) {
+        writePlan(out, name, "seed=\"5\" " + extra,
+                  "  <Area name=\"middle\" x=\"400\" y=\"300\" width=\"100\" height=\"100\"/>\n"
+                  "  <Step identifier=\"X\" goals=\"1\">\n"
+                  "    <Place object=\"RED_DISC\"/>\n"
+                  "  </Step>\n");
+        ScenePlan plan;
+        EXPECT_TRUE(plan.load(out.path(name + ".xml")));
+        EXPECT_TRUE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path(name)));
+        return readScene(out.path(name) + "/scenes/" + name + "/", name + ".xml");
+    };
+    const std::vector<ScenePicture> lit = write("lit", "shadow=\"0.8\" light=\"#0000ff,0.5\"");
+    const std::vector<ScenePicture> plain = write("plain", "shadow=\"0\"");
+    ASSERT_EQ(lit.size(), 2u);
+    ASSERT_EQ(plain.size(), 2u);
+    const ScenePicture& disc = lit[1];
+    ASSERT_EQ(disc.x, plain[1].x);
+    ASSERT_EQ(disc.y, plain[1].y);
+
+    // A blue light halves the red of the red disc and keeps its shape.
+    const int cx = disc.image.width / 2;
+    const int cy = disc.image.height / 2;
+    EXPECT_NEAR(disc.image.pixel(cx, cy)[0], plain[1].image.pixel(cx, cy)[0] / 2, 3);
+    EXPECT_EQ(disc.image.pixel(cx, cy)[3], plain[1].image.pixel(cx, cy)[3]);
+    EXPECT_EQ(disc.image.pixel(0, 0)[3], plain[1].image.pixel(0, 0)[3]);
+
+    // Just below the disc the background is in shadow; far away it is not.
+    const PngImage& shaded = lit[0].image;
+    const PngImage& bare = plain[0].image;
+    const int below = disc.y + disc.image.height + 1;
+    EXPECT_LT(shaded.pixel(disc.x + cx + 2, below)[1] + 20, bare.pixel(disc.x + cx + 2, below)[1]);
+    EXPECT_EQ(shaded.pixel(disc.x + cx, disc.y - 20)[1], bare.pixel(disc.x + cx, disc.y - 20)[1]);
+    EXPECT_EQ(shaded.pixel(10, 10)[1], 0x80);
+
+    // A light without its strength is refused with the line.
+    const std::string bad =
+        writePlan(out, "bad", "light=\"#ffffff\"", "  <Area name=\"a\" x=\"0\" y=\"0\" width=\"9\" height=\"9\"/>\n");
+    EXPECT_NE(refusal(bad).find("bad.xml:1: light must be written"), std::string::npos);
+}
+
+TEST(SceneComposer, AnAreaOfWeightZeroTakesOnlyTheObjectsThatNameIt) {
+    Tools tools;
+    PictureFolder out;
+    writePlan(out, "named", "seed=\"9\"",
+              "  <Area name=\"shelf\" x=\"100\" y=\"100\" width=\"300\" height=\"40\"/>\n"
+              "  <Area name=\"hook\" x=\"700\" y=\"400\" width=\"20\" height=\"20\" weight=\"0\"/>\n"
+              "  <Step identifier=\"X\" goals=\"5\">\n"
+              "    <Place object=\"PEBBLE\" count=\"3\"/>\n"
+              "    <Place object=\"BLUE_DISC\"/>\n"
+              "    <Place object=\"RED_DISC\" area=\"hook\"/>\n"
+              "  </Step>\n");
+    ScenePlan plan;
+    ASSERT_TRUE(plan.load(out.path("named.xml")));
+    ASSERT_TRUE(SceneComposer(tools.library, tools.renderer).compose(plan, out.path("n")));
+    for (const ScenePicture& p : readScene(out.path("n") + "/scenes/named/", "named.xml")) {
+        if (p.typeId >= 900) {
+            continue;
+        }
+        const int cx = p.x + p.image.width / 2;
+        const int cy = p.y + p.image.height / 2;
+        if (p.name == "Red disc") {
+            EXPECT_NEAR(cx, 710, 12);
+            EXPECT_NEAR(cy, 410, 12);
+        } else {
+            EXPECT_LT(cx, 420) << p.name;
+            EXPECT_LT(cy, 160) << p.name;
+        }
+    }
+
+    // With no area open to unnamed objects the plan is refused.
+    const std::string closed =
+        writePlan(out, "closed", "", "  <Area name=\"hook\" x=\"0\" y=\"0\" width=\"9\" height=\"9\" weight=\"0\"/>\n");
+    EXPECT_NE(refusal(closed).find("closed.xml:1: some Area needs a weight above 0"), std::string::npos);
+}
+
+TEST(SceneComposer, ListsTheFilesASceneReadsForTheBuild) {
+    Tools tools;
+    ScenePlan plan;
+    ASSERT_TRUE(plan.load(kData + "tiny_present.xml"));
+    const std::vector<std::string> inputs = SceneComposer(tools.library, tools.renderer).inputs(plan);
+    // The plan, the paints, the background, the curtain, and the two object
+    // pictures (the discs and pebbles share one): each once.
+    EXPECT_EQ(inputs, (std::vector<std::string>{kData + "art/disc.svg", kData + "art/square.svg",
+                                                kData + "background.svg", kData + "curtain.svg",
+                                                kData + "materials.svg", kData + "tiny_present.xml"}));
+
+    PictureFolder out;
+    ASSERT_TRUE(SceneComposer::writeDepfile(out.path("scene.d"), "/b/my scene.composed", {"/a/x.svg", "/a/y z.svg"}));
+    EXPECT_EQ(readAll(out.path("scene.d")), "/b/my\\ scene.composed: \\\n  /a/x.svg \\\n  /a/y\\ z.svg\n");
 }
 
 TEST(SceneRules, IndexAndGroupRulesCoverEveryPlanAndObject) {
