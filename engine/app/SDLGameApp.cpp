@@ -3,12 +3,10 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
 
-#include <sys/resource.h>
 
 #include <cstdio>
+#include <chrono>
 #include <ctime>
-#include <fstream>
-#include <iostream>
 
 #include "engine/core/Clock.hpp"
 #include "engine/core/KeyEvent.hpp"
@@ -66,7 +64,7 @@ SDLGameApp* sdlGameApp() {
 }
 
 SDLGameApp::SDLGameApp(const RunOptions& options)
-    : GameApp(makeClock(options)), options_(options), created_(std::chrono::steady_clock::now()) {
+    : GameApp(makeClock(options)), options_(options) {
     g_sdlApp = this;
     setTextureFactory(std::make_unique<GLTextureFactory>());
     if (options.hasSeed) {
@@ -76,12 +74,7 @@ SDLGameApp::SDLGameApp(const RunOptions& options)
     } else {
         runSeed_ = static_cast<std::uint32_t>(std::time(nullptr));
     }
-    if (options.hasScript) {
-        script_ = std::make_unique<ScriptPlayer>(options.script);
-    }
-    if (!options.recordFile.empty()) {
-        recorder_.open(options.recordFile, runSeed_);
-    }
+    supervisor_ = std::make_unique<RunSupervisor>(options_, runSeed_);
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     soundSystem_ = std::make_unique<SDLSoundSystem>();
     if (options.fixedStep > 0 || options.hasScript) {
@@ -288,18 +281,6 @@ void SDLGameApp::writeScreenshotPng(const std::string& path) {
     }
 }
 
-void SDLGameApp::writeRequestedScreenshots() {
-    for (const auto& shot : options_.screenshots) {
-        if (shot.first == frameNumber_) {
-            writeScreenshotPng(shot.second);
-        }
-    }
-    for (const std::string& path : scriptShots_) {
-        writeScreenshotPng(path);
-    }
-    scriptShots_.clear();
-}
-
 void SDLGameApp::run() {
     lastFrameNow_ = timer_->now();
     frameTimer_.start(lastFrameNow_);
@@ -309,7 +290,7 @@ void SDLGameApp::run() {
 }
 
 bool SDLGameApp::runFrame() {
-    const int scriptedMs = script_ ? script_->beginFrame() : 0;
+    const int scriptedMs = supervisor_->scriptedFrameLength();
     if (manualClock_) {
         manualClock_->advance(static_cast<std::uint64_t>(scriptedMs > 0 ? scriptedMs : frameStep()));
     }
@@ -319,36 +300,22 @@ bool SDLGameApp::runFrame() {
     lastFrameNow_ = now;
     // A fixed step is passed on exactly; a measured or recorded frame is capped at 16 ms.
     const int elapsed = manualClock_ && scriptedMs == 0 ? frameMs : static_cast<int>(capped);
-    if (script_) {
-        script_->runDue(*this);
-    }
+    supervisor_->deliverScriptInput(*this);
     pumpEvents();
-    if (recorder_.isOpen()) {
-        recorder_.endFrame(frameMs);
-    }
+    supervisor_->recordFrameEnd(frameMs);
     const auto t0 = std::chrono::steady_clock::now();
     update(elapsed);
     const auto t1 = std::chrono::steady_clock::now();
     ++frameNumber_;
     draw();
-    const auto t2 = std::chrono::steady_clock::now();
-    if (frameNumber_ == 1) {
-        stats_.setFirstFrameMs(std::chrono::duration<double, std::milli>(t2 - created_).count());
-    }
-    stats_.addFrame(std::chrono::duration_cast<std::chrono::microseconds>(t1 - t0).count(),
-                    std::chrono::duration_cast<std::chrono::microseconds>(t2 - t1).count());
-    stats_.sampleTextures(GLTexture::liveCount(), GLTexture::textureMemory());
+    supervisor_->measureFrame(frameNumber_, t0, t1, std::chrono::steady_clock::now());
     if (!manualClock_) {
         const std::uint32_t rest = frameTimer_.sleepAfter(timer_->now());
         if (rest > 0) {
             SDL_Delay(rest);
         }
     }
-    if (script_ && script_->finished()) {
-        if (!script_->failure().empty()) {
-            logError("Script failed at %s", script_->failure().c_str());
-            exitCode_ = 1;
-        }
+    if (supervisor_->scriptEnded(exitCode_)) {
         exitNow_ = true;
     }
     if (options_.frames >= 0 && frameNumber_ >= options_.frames) {
@@ -365,22 +332,7 @@ bool SDLGameApp::runFrame() {
 }
 
 void SDLGameApp::finishRun() {
-    recorder_.close();
-    if (options_.stats || !options_.statsJson.empty()) {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        stats_.setPeakResidentKiB(usage.ru_maxrss);
-        if (options_.stats) {
-            std::cout << stats_.text() << std::flush;
-        }
-        if (!options_.statsJson.empty()) {
-            std::ofstream out(options_.statsJson);
-            out << stats_.json();
-            if (!out) {
-                logWarning("Cannot write the statistics to %s", options_.statsJson.c_str());
-            }
-        }
-    }
+    supervisor_->finish();
     onExit();
     // Everything that holds OpenGL names or mixer chunks goes before the
     // device and the context do.
@@ -433,7 +385,7 @@ void SDLGameApp::scriptKey(bool down, int sym, int mods, int unicode) {
 }
 
 void SDLGameApp::scriptScreenshot(const std::string& file) {
-    scriptShots_.push_back(file);
+    supervisor_->requestScreenshot(file);
 }
 
 std::string SDLGameApp::scriptTopScreen() {
@@ -460,12 +412,12 @@ void SDLGameApp::draw() {
     if (cursorTexture_ && cursorVisible_) {
         int x = static_cast<int>(getLastMousePosition().x);
         int y = static_cast<int>(getLastMousePosition().y);
-        if (!script_) {
+        if (!supervisor_->isScripted()) {
             SDL_GetMouseState(&x, &y);
         }
         g->drawImage(x + hotSpotX_, y + hotSpotY_, cursorTexture_.get(), Color::white());
     }
-    writeRequestedScreenshots();
+    supervisor_->writeScreenshots(frameNumber_, *this);
     g->flip();
 }
 
@@ -476,7 +428,7 @@ void SDLGameApp::pumpEvents() {
         // a manual clock ignores focus, so that it plays the same every time.
         const bool input = event.type == SDL_KEYDOWN || event.type == SDL_KEYUP || event.type == SDL_MOUSEMOTION ||
                            event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP;
-        if ((script_ && input) || (manualClock_ && event.type == SDL_ACTIVEEVENT)) {
+        if ((supervisor_->isScripted() && input) || (manualClock_ && event.type == SDL_ACTIVEEVENT)) {
             continue;
         }
         switch (event.type) {
@@ -527,8 +479,8 @@ void SDLGameApp::pumpEvents() {
 
 void SDLGameApp::handleKey(const SDL_Event& event) {
     const SDL_keysym& sym = event.key.keysym;
-    if (recorder_.isOpen()) {
-        recorder_.key(event.type == SDL_KEYDOWN, sym.sym, sym.mod, sym.unicode);
+    if (InputRecorder* recorder = supervisor_->recorder()) {
+        recorder->key(event.type == SDL_KEYDOWN, sym.sym, sym.mod, sym.unicode);
     }
     KeyEvent key;
     key.key = sym.sym;
@@ -561,12 +513,12 @@ void SDLGameApp::handleKey(const SDL_Event& event) {
 }
 
 void SDLGameApp::handleMouseEvent(const SDL_Event& event) {
-    if (recorder_.isOpen()) {
+    if (InputRecorder* recorder = supervisor_->recorder()) {
         const Config& cfg = Config::instance();
         if (event.type == SDL_MOUSEMOTION) {
-            recorder_.mouseMove(event.motion.x - cfg.getOffsetX(), event.motion.y - cfg.getOffsetY());
+            recorder->mouseMove(event.motion.x - cfg.getOffsetX(), event.motion.y - cfg.getOffsetY());
         } else {
-            recorder_.mouseButton(event.type == SDL_MOUSEBUTTONDOWN, event.button.x - cfg.getOffsetX(),
+            recorder->mouseButton(event.type == SDL_MOUSEBUTTONDOWN, event.button.x - cfg.getOffsetX(),
                                   event.button.y - cfg.getOffsetY(), event.button.button);
         }
     }

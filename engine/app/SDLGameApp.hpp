@@ -7,10 +7,8 @@
 #include "engine/app/ClickCounter.hpp"
 #include "engine/app/FrameTimer.hpp"
 #include "engine/app/GameApp.hpp"
-#include "engine/app/InputRecorder.hpp"
 #include "engine/app/RunOptions.hpp"
-#include "engine/app/RunStats.hpp"
-#include "engine/app/ScriptPlayer.hpp"
+#include "engine/app/RunSupervisor.hpp"
 #include "engine/app/VideoModes.hpp"
 
 struct SDL_Surface;
@@ -20,8 +18,9 @@ class ManualClock;
 class Texture;
 
 // The SDL/OpenGL application: window and video mode, the event pump, frame
-// pacing, the drawn mouse cursor, screenshots. The game derives from it.
-class SDLGameApp : public GameApp, private ScriptPlayer::Sink {
+// pacing, the drawn mouse cursor, screenshots. Script replay, recording and
+// statistics are its RunSupervisor's. The game derives from it.
+class SDLGameApp : public GameApp, private RunSupervisor::Host {
 public:
     explicit SDLGameApp(const RunOptions& options);
     ~SDLGameApp() override;
@@ -99,8 +98,7 @@ protected:
     // Window resized by the window manager (maximising turns full screen on).
     virtual void onWindowResized(int width, int height);
     void handleKey(const SDL_Event& event);
-    void writeRequestedScreenshots();
-    void writeScreenshotPng(const std::string& path);
+    void writeScreenshotPng(const std::string& path) override;
     // One frame of the main loop; false when the loop should end.
     bool runFrame();
     void finishRun();
@@ -134,12 +132,8 @@ protected:
     std::string screenshotFolder_;
     std::uint32_t runSeed_ = 0;
     int exitCode_ = 0;
-    std::unique_ptr<ScriptPlayer> script_;
+    std::unique_ptr<RunSupervisor> supervisor_;
     int scriptButtons_ = 0;
-    std::vector<std::string> scriptShots_;
-    InputRecorder recorder_;
-    RunStats stats_;
-    std::chrono::steady_clock::time_point created_;
     std::uint64_t lastFrameNow_ = 0;
     bool videoReady_ = false;
     bool sdlStarted_ = false;
