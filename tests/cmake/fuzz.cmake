@@ -1,17 +1,24 @@
-# The save file loader under libFuzzer: built with clang and its sanitizers
-# into build/fuzz by the test itself, then run for a minute (label "fuzz").
+# Every target of tests/fuzz under libFuzzer, a few seconds each (label
+# "fuzz"). The fuzz_build fixture configures and builds the clang fuzz tree
+# (CHRONA_FUZZ) into build/fuzz/; scripts/fuzz runs the same targets longer.
 find_program(CHRONA_CLANGXX NAMES clang++ clang++-14)
 if(CHRONA_CLANGXX)
-  add_test(NAME fuzz_save_loader
-    COMMAND ${CMAKE_COMMAND}
-      -DCLANGXX=${CHRONA_CLANGXX}
-      -DCCACHE=${CCACHE_PROGRAM}
-      -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
-      -DOUT_DIR=${CMAKE_BINARY_DIR}/fuzz
-      -DSEED_DIR=${CMAKE_CURRENT_SOURCE_DIR}/data/save
-      -DFUZZ_SECONDS=60
-      -P ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/RunFuzzer.cmake)
-  set_tests_properties(fuzz_save_loader PROPERTIES LABELS fuzz TIMEOUT 400)
+  set(FUZZ_DIR ${CMAKE_BINARY_DIR}/fuzz)
+  add_test(NAME fuzz_build
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DFUZZ_DIR=${FUZZ_DIR}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/BuildFuzzers.cmake)
+  set_tests_properties(fuzz_build PROPERTIES LABELS fuzz FIXTURES_SETUP fuzz_tree TIMEOUT 1800)
+
+  file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/*Fuzz.cpp)
+  foreach(source ${FUZZ_SOURCES})
+    get_filename_component(name ${source} NAME_WE)
+    string(REGEX REPLACE "Fuzz$" "" format ${name})
+    add_test(NAME fuzz_${format}
+      COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DCONTENT_DIR=${CHRONA_CONTENT_DIR}
+              -DFUZZ_DIR=${FUZZ_DIR} -DNAME=${name} -DSECONDS=5
+              -P ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/RunFuzzer.cmake)
+    set_tests_properties(fuzz_${format} PROPERTIES LABELS fuzz FIXTURES_REQUIRED fuzz_tree TIMEOUT 120)
+  endforeach()
 else()
-  message(WARNING "clang++ not found: the save loader fuzz test is not built (scripts/setup installs it)")
+  message(WARNING "clang++ not found: the fuzz tests are not built (scripts/setup installs it)")
 endif()

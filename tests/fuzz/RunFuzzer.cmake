@@ -1,65 +1,66 @@
-# Builds the save loader fuzzer with clang (sanitizers on) when a source is
-# newer than the program, then runs it for FUZZ_SECONDS on a corpus seeded
-# from tests/data/save. Called by the "fuzz" test: cmake -P RunFuzzer.cmake.
-#   CLANGXX, CCACHE (may be empty), SOURCE_DIR, OUT_DIR, SEED_DIR, FUZZ_SECONDS
-set(SOURCES
-  engine/core/RandomSource.cpp
-  engine/core/ContentPath.cpp
-  engine/persistence/Buffer.cpp
-  engine/persistence/SaveGame.cpp
-  engine/persistence/FileSaveGame.cpp
-  game/persistence/SceneState.cpp
-  game/persistence/LocationEntry.cpp
-  game/persistence/SessionRecord.cpp
-  game/persistence/PlayerProfile.cpp
-  game/persistence/PlayerProfiles.cpp
-  game/persistence/GameSaveEntries.cpp
-  game/scene/data/SceneIndex.cpp
-  game/scene/data/SceneIndexEntry.cpp
-  engine/core/XmlNumber.cpp
-  game/story/pieces/PiecesFile.cpp
-  tests/fuzz/SaveLoaderFuzz.cpp)
-set(FLAGS -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-          -fno-omit-frame-pointer -I${SOURCE_DIR})
+# Runs one fuzz target for SECONDS and prints one line: the runs done and
+# what was found. The seeds are the files named by the target's "// Seeds:"
+# line: each word is a folder and a file pattern searched below it at any
+# depth, "content/..." in the baked content, anything else in the sources.
+# New inputs gather in FUZZ_DIR/NAME/corpus from run to run; a crash, leak or
+# timeout input is kept in FUZZ_DIR/NAME/ and fails the run.
+#   SOURCE_DIR, CONTENT_DIR, FUZZ_DIR, NAME, SECONDS
+set(PROGRAM ${FUZZ_DIR}/${NAME})
+set(WORK ${FUZZ_DIR}/${NAME}.run)
+if(NOT EXISTS ${PROGRAM})
+  message(FATAL_ERROR "${NAME}: ${PROGRAM} is not built")
+endif()
 
-file(MAKE_DIRECTORY ${OUT_DIR}/obj ${OUT_DIR}/corpus)
-set(PROGRAM ${OUT_DIR}/save_loader_fuzzer)
-set(OBJECTS)
-set(RELINK FALSE)
-foreach(src ${SOURCES})
-  string(REPLACE "/" "_" name ${src})
-  set(obj ${OUT_DIR}/obj/${name}.o)
-  list(APPEND OBJECTS ${obj})
-  # Headers change too: rebuild every object when any persistence header is newer.
-  file(GLOB HEADERS ${SOURCE_DIR}/engine/persistence/*.hpp ${SOURCE_DIR}/game/persistence/*.hpp
-       ${SOURCE_DIR}/game/scene/data/SceneIndex*.hpp ${SOURCE_DIR}/game/story/pieces/PiecesFile.hpp)
-  set(stale FALSE)
-  foreach(dep ${SOURCE_DIR}/${src} ${HEADERS})
-    if(NOT EXISTS ${obj} OR ${dep} IS_NEWER_THAN ${obj})
-      set(stale TRUE)
-    endif()
+file(STRINGS ${SOURCE_DIR}/tests/fuzz/${NAME}.cpp SEED_LINE REGEX "^// Seeds: ")
+string(REGEX REPLACE "^// Seeds: " "" SEED_LINE "${SEED_LINE}")
+separate_arguments(PATTERNS UNIX_COMMAND "${SEED_LINE}")
+file(REMOVE_RECURSE ${WORK}/seeds)
+file(MAKE_DIRECTORY ${WORK}/seeds ${WORK}/corpus)
+set(SEED_COUNT 0)
+foreach(pattern ${PATTERNS})
+  if(pattern MATCHES "^content/(.*)")
+    set(pattern ${CONTENT_DIR}/${CMAKE_MATCH_1})
+  else()
+    set(pattern ${SOURCE_DIR}/${pattern})
+  endif()
+  file(GLOB_RECURSE SEEDS ${pattern})
+  foreach(seed ${SEEDS})
+    math(EXPR SEED_COUNT "${SEED_COUNT} + 1")
+    get_filename_component(seed_name ${seed} NAME)
+    file(COPY_FILE ${seed} ${WORK}/seeds/${SEED_COUNT}_${seed_name})
   endforeach()
-  if(stale)
-    execute_process(COMMAND ${CCACHE} ${CLANGXX} ${FLAGS} -c ${SOURCE_DIR}/${src} -o ${obj}
-                    RESULT_VARIABLE rc)
-    if(NOT rc EQUAL 0)
-      message(FATAL_ERROR "compiling ${src} for the fuzzer failed")
-    endif()
-    set(RELINK TRUE)
-  endif()
 endforeach()
-if(RELINK OR NOT EXISTS ${PROGRAM})
-  execute_process(COMMAND ${CLANGXX} ${FLAGS} ${OBJECTS} -ltinyxml2 -o ${PROGRAM} RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "linking the fuzzer failed")
-  endif()
+if(SEED_COUNT EQUAL 0)
+  message(FATAL_ERROR "${NAME}: no seed file matches \"${SEED_LINE}\" (is the content baked in ${CONTENT_DIR}?)")
 endif()
 
-execute_process(COMMAND ${PROGRAM} -max_total_time=${FUZZ_SECONDS} -timeout=10 -rss_limit_mb=1024
-                        -max_len=16384 -print_final_stats=1 -artifact_prefix=${OUT_DIR}/
-                        ${OUT_DIR}/corpus ${SEED_DIR}
-                WORKING_DIRECTORY ${OUT_DIR}
-                RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "the save loader fuzzer found a problem (exit ${rc}); see the crash file in ${OUT_DIR}")
+file(GLOB OLD_FINDINGS ${WORK}/crash-* ${WORK}/leak-* ${WORK}/timeout-* ${WORK}/oom-*)
+if(OLD_FINDINGS)
+  file(REMOVE ${OLD_FINDINGS})
 endif()
+execute_process(COMMAND ${PROGRAM} -max_total_time=${SECONDS} -timeout=10 -rss_limit_mb=2048
+                        -print_final_stats=1 -artifact_prefix=${WORK}/ ${WORK}/corpus ${WORK}/seeds
+                WORKING_DIRECTORY ${WORK}
+                OUTPUT_FILE ${WORK}/output.log ERROR_FILE ${WORK}/fuzzer.log
+                RESULT_VARIABLE rc)
+file(READ ${WORK}/fuzzer.log LOG)
+set(RUNS "no")
+if(LOG MATCHES "stat::number_of_executed_units: ([0-9]+)")
+  set(RUNS ${CMAKE_MATCH_1})
+elseif(LOG MATCHES "#([0-9]+)[ \t]+(DONE|INITED)")
+  set(RUNS ${CMAKE_MATCH_1})
+endif()
+file(GLOB FINDINGS ${WORK}/crash-* ${WORK}/leak-* ${WORK}/timeout-* ${WORK}/oom-*)
+if(rc EQUAL 0 AND NOT FINDINGS)
+  message("${NAME}: ${RUNS} runs in ${SECONDS} s from ${SEED_COUNT} seeds, nothing found")
+  return()
+endif()
+# The sanitizer's or libFuzzer's report, without the progress lines before it.
+string(REGEX MATCH "[^\n]*(ERROR|runtime error|ALARM|Timeout)[^\n]*\n.*" REPORT "${LOG}")
+message("${REPORT}")
+if(FINDINGS)
+  list(GET FINDINGS 0 FINDING)
+  message(FATAL_ERROR "${NAME}: found a problem after ${RUNS} runs; the input is ${FINDING}\n"
+                      "  reproduce: ${PROGRAM} ${FINDING}")
+endif()
+message(FATAL_ERROR "${NAME}: the fuzzer stopped with ${rc} after ${RUNS} runs; see ${WORK}/fuzzer.log")

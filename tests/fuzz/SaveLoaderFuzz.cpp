@@ -1,11 +1,10 @@
 // libFuzzer target: the save file loader with the game's five entries. Any
 // input must load without a crash, leak or undefined behaviour, and every
 // profile it yields must write and read back to the same bytes.
+// Seeds: tests/data/save/*.sav
+#include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <unistd.h>
 
 #include "engine/core/RandomSource.hpp"
 #include "engine/persistence/Buffer.hpp"
@@ -13,6 +12,7 @@
 #include "engine/persistence/SaveGameIdSource.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
+#include "support/FuzzInputFile.hpp"
 
 namespace {
 
@@ -37,38 +37,11 @@ void checkRoundTrip(const PlayerProfile& loaded) {
     }
 }
 
-// In memory when the system offers it: replacing a file on a disk file
-// system flushes it each time and would slow the fuzzer down tenfold.
-const std::string& inputPath() {
-    static const std::string path = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm/" : "") +
-                                    "chrona_fuzz_save_" + std::to_string(::getpid()) + ".sav";
-    return path;
-}
-
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    inputPath();  // made before the exit handler, so it outlives it
-    std::atexit([] { std::remove(inputPath().c_str()); });
-    // The loader's one-line reports about damaged files would drown the fuzzer's own output.
-    if (!std::freopen("/dev/null", "w", stdout)) {
-        std::abort();
-    }
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const GameId id;
-    const std::string& path = inputPath();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        std::abort();
-    }
-    if (size > 0) {
-        std::fwrite(data, 1, size, file);
-    }
-    std::fclose(file);
-
+    const std::string& path = FuzzInputFile::write(data, size, "save.sav");
     PlayerProfiles::reset();
     FileSaveGame store(path, &id);
     GameSaveEntries::registerAll(store, 75, 50);

@@ -33,6 +33,7 @@ bool PiecesFile::load(const std::string& fileName) {
 }
 
 std::string PiecesFile::bigPieceImage(int id) const {
-    const int number = id + 1;
+    // Wide enough for the largest id a file can give.
+    const long long number = id + 1LL;
     return bigPiecesPath_ + (number < 10 ? "Piece0" : "Piece") + std::to_string(number) + ".png";
 }

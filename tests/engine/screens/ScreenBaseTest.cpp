@@ -129,8 +129,10 @@ protected:
         return out;
     }
 
-    TestApp app;
+    // Declared first so it outlives the application, whose screens log
+    // their widgets' detachment while it is destroyed.
     Log log;
+    TestApp app;
 };
 
 TEST_F(ScreenBaseTest, EmptyTransitionsShowAtOnceAndLeaveOnTheNextUpdate) {

@@ -115,8 +115,9 @@ TEST_F(TestSceneTest, PanelsFollowTheStepsAndTheHintPicksAFindableGoal) {
     }
     scene->onMousePressed(leftPress(110, 110));
     scene->onMousePressed(leftPress(310, 110));
-    run(app, 4000);
+    // Asked before the scene leaves: leaving deletes it.
     EXPECT_FALSE(scene->useHint()) << "nothing left to find";
+    run(app, 4000);
     EXPECT_NE(app.topState(), static_cast<GameState*>(scene)) << "after the last step the scene has left";
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -36,4 +37,11 @@ TEST(PiecesFile, DrawablePiecesStopAtTheFirstIncompleteItemAndIdsAtTheFirstWitho
     EXPECT_NE(captured1.takeText().find("absent.xml"), std::string::npos);
     EXPECT_TRUE(file.pieceIds().empty());
     EXPECT_TRUE(file.imagePath().empty());
+}
+
+TEST(PiecesFile, TheLargestIdNamesItsBigImageWithoutOverflow) {
+    PiecesFile file;
+    ASSERT_TRUE(file.load(kData + "/story/PiecesHugeId.xml"));
+    ASSERT_EQ(file.pieceIds(), (std::vector<int>{INT_MAX}));
+    EXPECT_EQ(file.bigPieceImage(file.pieceIds()[0]), "content/images/LumoraPieces/Big/Piece2147483648.png");
 }
