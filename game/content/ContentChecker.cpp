@@ -21,6 +21,9 @@
 #include "game/content/FontCheck.hpp"
 #include "game/content/LabelCheck.hpp"
 #include "game/content/SceneCheck.hpp"
+#include "game/scene/data/SceneIndex.hpp"
+#include "game/story/flow/GameFlow.hpp"
+#include "game/story/flow/ScreenTypes.hpp"
 
 namespace {
 
@@ -201,17 +204,23 @@ void ContentChecker::checkAnimations() {
 }
 
 void ContentChecker::checkFlow() {
-    const std::string flow = "content/config/GameFlow.xml";
-    if (!files_.exists(flow)) {
+    const std::string flowFile = GameFlow::FlowFile;
+    if (!files_.exists(flowFile)) {
         return;
     }
-    const XmlFile file(flow, "GameFlow");
-    for (const tinyxml2::XMLElement* s = file.root() ? file.root()->FirstChildElement("Screen") : nullptr; s;
-         s = s->NextSiblingElement("Screen")) {
-        for (const char* name : {"configFile", "fileName"}) {
-            if (!XmlFile::text(s, name).empty()) {
-                files_.require(XmlFile::text(s, name), flow, s->GetLineNum(), "the file");
-            }
+    SceneIndex index;
+    index.load("content/config/scene/sceneIndex.xml");
+    GameFlow flow;
+    flow.load(flowFile, index);
+    // Dialogues and minigame files that do not exist yet are shown as
+    // placeholders by the game; the rule files of the scenes are needed.
+    for (const FlowEntry& entry : flow.entries()) {
+        if (entry.type != ScreenTypes::Scene && entry.type != ScreenTypes::GamePartSession) {
+            continue;
+        }
+        const std::string folder = entry.parameters.text("configPath");
+        for (const char* rules : {"itemRendererConf", "itemGroupConf"}) {
+            files_.require(folder + entry.parameters.text(rules), flowFile, entry.line, std::string("the ") + rules);
         }
     }
 }

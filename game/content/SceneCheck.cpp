@@ -4,13 +4,14 @@
 #include <memory>
 
 #include "engine/core/RandomSource.hpp"
-#include "engine/core/XmlFile.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "game/scene/data/GoalChooser.hpp"
 #include "game/scene/data/Item.hpp"
 #include "game/scene/data/ItemRegistry.hpp"
 #include "game/scene/data/SceneItemLoader.hpp"
 #include "game/scene/data/SceneMechanics.hpp"
+#include "game/story/flow/GameFlow.hpp"
+#include "game/story/flow/ScreenTypes.hpp"
 
 namespace {
 
@@ -62,18 +63,18 @@ void SceneCheck::run() {
 }
 
 void SceneCheck::readFlowPaths() {
-    const std::string flow = "content/config/GameFlow.xml";
-    if (!files_.exists(flow)) {
+    if (!files_.exists(GameFlow::FlowFile)) {
         return;
     }
-    const XmlFile file(flow, "GameFlow");
-    for (const tinyxml2::XMLElement* e = file.root() ? file.root()->FirstChildElement("Screen") : nullptr; e;
-         e = e->NextSiblingElement("Screen")) {
-        const std::string type = XmlFile::text(e, "type");
-        if ((type == "scene" || type == "GamePartSession") && e->Attribute("configPath")) {
-            paths_.config = XmlFile::text(e, "configPath");
-            paths_.groupRules = XmlFile::text(e, "itemGroupConf");
-            paths_.rendererRules = XmlFile::text(e, "itemRendererConf");
+    // The flow's problems are the content checker's to report; here only the paths matter.
+    GameFlow flow;
+    flow.load(GameFlow::FlowFile, SceneIndex());
+    for (const FlowEntry& entry : flow.entries()) {
+        const bool scene = entry.type == ScreenTypes::Scene || entry.type == ScreenTypes::GamePartSession;
+        if (scene && entry.parameters.has("configPath")) {
+            paths_.config = entry.parameters.text("configPath");
+            paths_.groupRules = entry.parameters.text("itemGroupConf");
+            paths_.rendererRules = entry.parameters.text("itemRendererConf");
             return;
         }
     }
