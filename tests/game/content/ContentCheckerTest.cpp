@@ -45,6 +45,11 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
            "the rule asks for 5 of typeIds 1,2 but only 2 candidates are left");
     expect("config/scene/mech_location00_present.xml", 5, "the step names no goal panel");
     expect("config/scene/mech_location00_present.xml", 7, "a Collect needs name, typeId and pick");
+    expect("config/GameFlow.xml", 3, "the screen type \"Cinema\" is unknown");
+    expect("config/GameFlow.xml", 4, "the DialogScreen lacks fileName");
+    expect("config/GameFlow.xml", 5, "the scene id 150 is not in the scene index");
+    expect("config/GameFlow.xml", 6, "the itemRendererConf \"content/config/scene/Missing.xml\" does not exist");
+    EXPECT_EQ(text.find("GameFlow.xml:2:"), std::string::npos) << text;
 
     // The visible goal, its label and its silhouette are fine.
     EXPECT_EQ(text.find("s100.xml:3:"), std::string::npos) << text;
