@@ -110,3 +110,11 @@ float XmlFile::real(const tinyxml2::XMLElement* element, const char* name, float
     const char* value = element->Attribute(name);
     return value ? std::strtof(value, nullptr) : absent;
 }
+
+std::map<std::string, std::string> XmlFile::attributes(const tinyxml2::XMLElement* element) {
+    std::map<std::string, std::string> all;
+    for (const tinyxml2::XMLAttribute* a = element->FirstAttribute(); a; a = a->Next()) {
+        all[a->Name()] = a->Value();
+    }
+    return all;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <map>
 #include <string>
 
 #include <tinyxml2.h>
@@ -42,6 +43,8 @@ public:
     // The attribute read with the formats' number rule (XmlNumber); absent
     // when there is no such attribute.
     static int number(const tinyxml2::XMLElement* element, const char* name, int absent = 0);
+    // Every attribute of the element, name to text.
+    static std::map<std::string, std::string> attributes(const tinyxml2::XMLElement* element);
     // The leading real number of the attribute (0 when it has none); absent
     // when there is no such attribute.
     static float real(const tinyxml2::XMLElement* element, const char* name, float absent = 0.0f);

@@ -12,14 +12,6 @@ std::string identifierOf(const tinyxml2::XMLElement* element) {
     return identifier ? identifier : "UNSPECIFIED";
 }
 
-std::map<std::string, std::string> attributesOf(const tinyxml2::XMLElement* element) {
-    std::map<std::string, std::string> attributes;
-    for (const tinyxml2::XMLAttribute* a = element->FirstAttribute(); a; a = a->Next()) {
-        attributes[a->Name()] = a->Value();
-    }
-    return attributes;
-}
-
 int pickOf(const char* text) {
     if (std::strcmp(text, "random") == 0) {
         return CollectRule::Random;
@@ -81,14 +73,14 @@ bool SceneMechanics::load(const std::string& path) {
             MechanicsStep step;
             step.kind = MechanicsStep::Screen;
             step.identifier = e->Attribute("type");
-            step.attributes = attributesOf(e);
+            step.attributes = XmlFile::attributes(e);
             step.line = e->GetLineNum();
             steps_.push_back(step);
         } else if (kind == "CustomMechanics") {
             MechanicsStep step;
             step.kind = MechanicsStep::CustomMechanics;
             step.identifier = identifierOf(e);
-            step.attributes = attributesOf(e);
+            step.attributes = XmlFile::attributes(e);
             step.line = e->GetLineNum();
             steps_.push_back(step);
         }

@@ -108,9 +108,7 @@ bool GameFlow::load(const std::string& path, const SceneIndex& index) {
         FlowEntry entry;
         entry.type = XmlFile::text(screen, "type");
         entry.line = screen->GetLineNum();
-        for (const auto* attribute = screen->FirstAttribute(); attribute; attribute = attribute->Next()) {
-            entry.parameters.set(attribute->Name(), attribute->Value());
-        }
+        entry.parameters = FlowParameters(XmlFile::attributes(screen));
         entries_.push_back(std::move(entry));
     }
     if (entries_.empty()) {
