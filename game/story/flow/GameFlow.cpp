@@ -3,6 +3,8 @@
 #include <set>
 
 #include "engine/core/XmlFile.hpp"
+#include "engine/screens/ScreenBase.hpp"
+#include "engine/screens/StateStack.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/scene/data/SceneMechanics.hpp"
@@ -130,6 +132,23 @@ ScreenBase* GameFlow::nextScreen(bool advance) {
     }
     const FlowEntry& entry = entries_[static_cast<std::size_t>(position_)];
     return createScreen(entry.type, entry.parameters);
+}
+
+void GameFlow::setScreenFactory(std::unique_ptr<ScreenFactory> factory) {
+    factory_ = std::move(factory);
+    if (factory_) {
+        factory_->registerCreators(*this);
+    }
+}
+
+void GameFlow::handOver(StateStack* stack, ScreenBase* next) {
+    stack->popState();
+    if (!next && factory_) {
+        next = factory_->mainMenu();
+    }
+    if (next) {
+        stack->pushState(next);
+    }
 }
 
 ScreenBase* GameFlow::createScreen(const std::string& type, const FlowParameters& parameters) {

@@ -1,17 +1,20 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/core/SingletonContainer.hpp"
 #include "game/story/flow/FlowEntry.hpp"
 #include "game/story/flow/ScreenCreator.hpp"
+#include "game/story/flow/ScreenFactory.hpp"
 
 class PlayerProfile;
 class PlayerProfiles;
 class ScreenBase;
 class SceneIndex;
+class StateStack;
 
 // The story as a straight line of screens read from the flow file, the
 // current position in it, and the table of creators that build a screen by
@@ -61,6 +64,15 @@ public:
     // The opening cut-scene that follows the logos.
     ScreenBase* firstStoryScreen();
 
+    // Installs the factory of the screens and lets it register its creators.
+    void setScreenFactory(std::unique_ptr<ScreenFactory> factory);
+    // The installed factory, or none (logic tests without screens).
+    ScreenFactory* screens() const { return factory_.get(); }
+    // A leaving screen's hand-over: pops it and pushes next; with no next
+    // screen (the flow is over or the type cannot be built) the main menu
+    // follows, so the player is never left without a screen.
+    void handOver(StateStack* stack, ScreenBase* next);
+
     // The profiles read the position when they are saved and set it when
     // they are loaded or one is selected; always through the live instance.
     static void linkProfiles(PlayerProfiles& profiles);
@@ -73,6 +85,7 @@ private:
     ScreenBase* newLocation(int sceneId, bool advance);
     static PlayerProfile* profile();
 
+    std::unique_ptr<ScreenFactory> factory_;
     std::map<std::string, ScreenCreator> creators_;
     std::vector<FlowEntry> entries_;
     int position_ = 0;
