@@ -23,11 +23,12 @@
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/app/SharedResources.hpp"
 #include "game/app/StartupError.hpp"
-#include "game/menus/TitleScreen.hpp"
+#include "game/app/GameScreens.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/scene/TestScene.hpp"
+#include "game/story/flow/GameFlow.hpp"
 #include "game/story/pieces/PiecesFile.hpp"
 
 namespace {
@@ -83,6 +84,8 @@ void MyApp::openSettings(const RunOptions& options) {
     PiecesFile pieces;
     pieces.load(kPiecesFile);
     PlayerProfiles::instance().setContent(SceneIndex::instance(), pieces);
+    // The profiles carry the flow position: linked before they are read.
+    GameFlow::linkProfiles(PlayerProfiles::instance());
     settings_ = std::make_unique<FileSaveGame>(AppDataFolder::saveFilePath(base, folder, file), this);
     GameSaveEntries::registerAll(*settings_, config.getSoundVolume(), config.getMusicVolume());
     settings_->loadOrWriteFresh();
@@ -129,6 +132,9 @@ void MyApp::init() {
         return;
     }
     ProcessRandom::instance().seed(getRunSeed());
+    GameFlow& flow = GameFlow::instance();
+    flow.load(GameFlow::FlowFile, SceneIndex::instance());
+    flow.setScreenFactory(std::make_unique<GameScreens>());
     SharedResources::instance().preload(*resources_, getTextureFactory());
     SfxContainer::instance().load(kSoundCatalogue);
     sceneMusic_->load(kMusicCatalogue);
@@ -140,7 +146,7 @@ void MyApp::init() {
     if (options_.startScene >= 0) {
         startState(TestScene::forLocation(options_.startScene, getRunSeed()));
     } else {
-        startState(new TitleScreen());
+        startState(flow.screens()->logos());
     }
 }
 
@@ -159,9 +165,20 @@ void MyApp::applyCursorSetting(bool custom) {
     setSystemCursorVisible(true);
 }
 
+void MyApp::startOpeningCutscene() {
+    GameFlow& flow = GameFlow::instance();
+    ScreenBase* first = flow.firstStoryScreen();
+    startState(first ? first : flow.screens()->mainMenu());
+}
+
 bool MyApp::confirmQuit() {
-    quitDialogShown_ = true;
-    return true;
+    if (!quitDialogShown_) {
+        if (ScreenBase* question = GameFlow::instance().screens()->quitDialog()) {
+            quitDialogShown_ = true;
+            startState(question);
+        }
+    }
+    return false;
 }
 
 void MyApp::onExit() {
@@ -212,6 +229,14 @@ void MyApp::afterDraw(Graphics* graphics) {
     const Config& config = Config::instance();
     if (backdrop_) {
         graphics->drawImage(0, 0, backdrop_, Color::white());
+    }
+    // The glow behind a newly unlocked piece shows while the scene's frozen
+    // picture stands behind it.
+    Texture* glow = SharedResources::instance().unlockedPieceEffect;
+    if (backdrop_ && glow) {
+        graphics->drawImage(static_cast<int>(config.getWidth() * 0.5f - glow->getWidth() * 0.5f),
+                            static_cast<int>(config.getHeight() * 0.5f - glow->getHeight() * 0.5f), glow,
+                            Color::white());
     }
     if (overlay_) {
         graphics->drawImage(static_cast<int>(config.getWidth() * 0.5f - overlay_->getWidth() * 0.5f),

@@ -23,7 +23,13 @@ public:
     ~MyApp() override;
 
     void init() override;
+    // Closing the window or Alt+F4 opens the quit question once; the game
+    // ends only when it is answered yes.
     bool confirmQuit() override;
+    // The quit question was answered no: the next close request asks again.
+    void quitDialogClosed() { quitDialogShown_ = false; }
+    // After the logos: the opening cut-scene of the story.
+    void startOpeningCutscene();
     void onExit() override;
     const char* saveGameId() const override { return "ID_001"; }
     void beforeVideoInit() override;

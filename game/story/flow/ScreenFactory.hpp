@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 class GameFlow;
 class InGameMenuListener;
 class NewMapScreenListener;
@@ -29,8 +27,6 @@ public:
     virtual ScreenBase* options() = 0;
     virtual ScreenBase* credits() = 0;
     virtual ScreenBase* profilesMenu() = 0;
-    // The name field, for a new profile (rename false) or renaming one.
-    virtual ScreenBase* playerNameEntry(bool rename, const std::string& name) = 0;
     // The map over a scene (listener set) or on its own; mode -1 is the
     // normal map, 100 and 101 the main menu's modes.
     virtual ScreenBase* map(NewMapScreenListener* listener, int view, int mode) = 0;

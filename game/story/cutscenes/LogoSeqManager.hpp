@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "engine/animation/AnimationPlayerListener.hpp"
+#include "engine/config/Config.hpp"
+#include "engine/screens/ScreenBase.hpp"
+
+class AnimationPlayer;
+class TextureFactory;
+
+// The studio and game logos at start-up, one animation after another from
+// the configuration's logo list ("IMAGE" entries are passed over). A click
+// cuts the running logo short. When the list is done the screen goes and
+// tells its owner, which starts the opening cut-scene.
+class LogoSeqManager : public ScreenBase, public AnimationPlayerListener {
+public:
+    using Finished = std::function<void()>;
+
+    // Without a factory the logos are OpenGL textures.
+    LogoSeqManager(std::vector<Config::LogoScreen> logos, Finished finished, TextureFactory* textures = nullptr);
+    ~LogoSeqManager() override;
+
+    int getIndex() const { return index_; }
+    void animationFinished(int id) override;
+    void onMouseReleased(const MouseEvent& event) override;
+
+protected:
+    void build() override {}
+    void onEnter() override {}
+    void onEntered() override;
+    void drawBackground(Graphics* graphics) override;
+    void onLeft(int result) override;
+
+private:
+    void showNext();
+
+    std::vector<Config::LogoScreen> logos_;
+    Finished finished_;
+    std::unique_ptr<AnimationPlayer> player_;
+    int index_ = -1;
+};
