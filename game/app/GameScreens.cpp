@@ -5,7 +5,6 @@
 #include "engine/app/GameApp.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/text/LabelManager.hpp"
-#include "game/app/MyApp.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/story/cutscenes/CutscenePlaceHolder.hpp"
 #include "game/story/cutscenes/LogoSeqManager.hpp"
@@ -122,7 +121,7 @@ void GameScreens::registerCreators(GameFlow& flow) {
 }
 
 ScreenBase* GameScreens::logos() {
-    return new LogoSeqManager(Config::instance().getLogoScreens(), [] { myApp()->startOpeningCutscene(); });
+    return new LogoSeqManager(Config::instance().getLogoScreens());
 }
 
 ScreenBase* GameScreens::map(NewMapScreenListener* listener, int /*view*/, int /*mode*/) {

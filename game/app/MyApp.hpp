@@ -29,7 +29,7 @@ public:
     // The quit question was answered no: the next close request asks again.
     void quitDialogClosed() { quitDialogShown_ = false; }
     // After the logos: the opening cut-scene of the story.
-    void startOpeningCutscene();
+    void startOpeningCutscene() override;
     void onExit() override;
     const char* saveGameId() const override { return "ID_001"; }
     void beforeVideoInit() override;

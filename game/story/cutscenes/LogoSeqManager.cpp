@@ -9,10 +9,9 @@ namespace {
 const char* const kAnimation = "ANIMATION";
 }
 
-LogoSeqManager::LogoSeqManager(std::vector<Config::LogoScreen> logos, Finished finished, TextureFactory* textures)
+LogoSeqManager::LogoSeqManager(std::vector<Config::LogoScreen> logos, TextureFactory* textures)
     : ScreenBase("LogoSeqManager"),
       logos_(std::move(logos)),
-      finished_(std::move(finished)),
       player_(std::make_unique<AnimationPlayer>(this, textures)) {
     setEnterTransition(new EmptyTransition());
     setLeaveTransition(new EmptyTransition());
@@ -57,9 +56,7 @@ void LogoSeqManager::drawBackground(Graphics* graphics) {
 }
 
 void LogoSeqManager::onLeft(int /*result*/) {
-    Finished finished = std::move(finished_);
-    gameApp()->popState();
-    if (finished) {
-        finished();
-    }
+    GameApp* app = gameApp();
+    app->popState();
+    app->startOpeningCutscene();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,13 +13,11 @@ class TextureFactory;
 // The studio and game logos at start-up, one animation after another from
 // the configuration's logo list ("IMAGE" entries are passed over). A click
 // cuts the running logo short. When the list is done the screen goes and
-// tells its owner, which starts the opening cut-scene.
+// the application starts the opening cut-scene.
 class LogoSeqManager : public ScreenBase, public AnimationPlayerListener {
 public:
-    using Finished = std::function<void()>;
-
-    // Without a factory the logos are OpenGL textures.
-    LogoSeqManager(std::vector<Config::LogoScreen> logos, Finished finished, TextureFactory* textures = nullptr);
+    // Without a factory the logos are the application's textures.
+    explicit LogoSeqManager(std::vector<Config::LogoScreen> logos, TextureFactory* textures = nullptr);
     ~LogoSeqManager() override;
 
     int getIndex() const { return index_; }
@@ -38,7 +35,6 @@ private:
     void showNext();
 
     std::vector<Config::LogoScreen> logos_;
-    Finished finished_;
     std::unique_ptr<AnimationPlayer> player_;
     int index_ = -1;
 };

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "game/story/cutscenes/CutscenePlaceHolder.hpp"
+#include "game/story/cutscenes/PlaceHolderScreen.hpp"
+#include "game/scene/data/SceneIndex.hpp"
+#include "game/story/flow/GameFlow.hpp"
+#include "support/TestApp.hpp"
+
+namespace {
+
+class NamedScreen : public ScreenBase {
+public:
+    explicit NamedScreen(const std::string& name) : ScreenBase(name) {}
+
+protected:
+    void build() override {}
+    void onEnter() override {}
+};
+
+// Only the main menu exists: what a hand-over falls back to.
+class MenuOnlyFactory : public ScreenFactory {
+public:
+    void registerCreators(GameFlow&) override {}
+    ScreenBase* logos() override { return nullptr; }
+    ScreenBase* mainMenu() override { return new NamedScreen("MainMenu"); }
+    ScreenBase* inGameMenu(InGameMenuListener*) override { return nullptr; }
+    ScreenBase* quitDialog() override { return nullptr; }
+    ScreenBase* options() override { return nullptr; }
+    ScreenBase* credits() override { return nullptr; }
+    ScreenBase* profilesMenu() override { return nullptr; }
+    ScreenBase* map(NewMapScreenListener*, int, int) override { return nullptr; }
+    ScreenBase* pieceFound(int) override { return nullptr; }
+    ScreenBase* sceneIntro(int, SceneIntroListener*) override { return nullptr; }
+};
+
+class PlaceHolders : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GameFlow::reset();
+        GameFlow::instance().setScreenFactory(std::make_unique<MenuOnlyFactory>());
+    }
+    void TearDown() override { GameFlow::reset(); }
+
+    // Shows the screen, clicks it once it is shown and lets it leave.
+    static void clickThrough(TestApp& app, ScreenBase* screen) {
+        for (int i = 0; i < 60 && screen->getPhase() != ScreenBase::Shown; ++i) {
+            app.updateStates(16);
+        }
+        ASSERT_EQ(screen->getPhase(), ScreenBase::Shown);
+        screen->onMouseReleased(MouseEvent{});
+        for (int i = 0; i < 60 && app.topState() == screen; ++i) {
+            app.updateStates(16);
+        }
+    }
+
+    static std::string topName(const TestApp& app) {
+        auto* top = dynamic_cast<ScreenBase*>(app.topState());
+        return top ? top->getName() : "<none>";
+    }
+};
+
+}  // namespace
+
+TEST_F(PlaceHolders, AClickHandsOverToTheFollowerAskedOnlyThenOrToTheMainMenu) {
+    TestApp app;
+    int asked = 0;
+    auto* first = new PlaceHolderScreen("DialogScreen", "DialogScreen", "a.xml",
+                                        PlaceHolderScreen::handOverTo([&asked] {
+                                            ++asked;
+                                            return new NamedScreen("Next");
+                                        }));
+    app.startState(first);
+    app.updateStates(16);
+    EXPECT_EQ(asked, 0);
+    clickThrough(app, first);
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(app.getStates().size(), 1u);
+    EXPECT_EQ(topName(app), "Next");
+
+    // A follower that has nothing (the flow is over) leaves the player at the main menu.
+    auto* last = new PlaceHolderScreen("Animation", "Animation", "MOCK",
+                                       PlaceHolderScreen::handOverTo([] { return nullptr; }));
+    app.startState(last);
+    clickThrough(app, last);
+    ASSERT_EQ(app.getStates().size(), 2u);
+    EXPECT_EQ(topName(app), "MainMenu");
+}
+
+TEST_F(PlaceHolders, AnUncoveringPlaceholderGoesAndTellsItsOwnerWithoutPushing) {
+    TestApp app;
+    app.startState(new NamedScreen("Scene"));
+    int closed = 0;
+    auto* map = new PlaceHolderScreen("NewMapScreen", "NewMapScreen", "", PlaceHolderScreen::uncover([&] {
+                                          ++closed;
+                                      }));
+    app.startState(map);
+    clickThrough(app, map);
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(topName(app), "Scene");
+    EXPECT_EQ(app.getStates().size(), 1u);
+}
+
+TEST_F(PlaceHolders, TheCutScenePlaceholderMovesTheFlowOn) {
+    TestApp app;
+    GameFlow& flow = GameFlow::instance();
+    flow.registerCreator("Animation", [](const FlowParameters&) { return new NamedScreen("Second"); });
+    ASSERT_TRUE(flow.load(std::string(CHRONA_TEST_DATA_DIR) + "/story/flow/TwoCutScenes.xml", SceneIndex()));
+    flow.registerCreator("CutscenePlaceHolder", [](const FlowParameters& p) {
+        return new CutscenePlaceHolder(p.text("caption"));
+    });
+    ScreenBase* first = flow.nextScreen(false);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(static_cast<PlaceHolderScreen*>(first)->getCaption(), "The harbour at dawn");
+    app.startState(first);
+    clickThrough(app, first);
+    EXPECT_EQ(flow.position(), 1);
+    EXPECT_EQ(topName(app), "Second");
+}
