@@ -24,6 +24,8 @@ public:
 
     void init() override;
     bool confirmQuit() override;
+    // The quit question was answered "no": the next close request asks again.
+    void quitDialogClosed() { quitDialogShown_ = false; }
     void onExit() override;
     const char* saveGameId() const override { return "ID_001"; }
     void beforeVideoInit() override;
