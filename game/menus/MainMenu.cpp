@@ -7,6 +7,7 @@
 #include "engine/render/Texture.hpp"
 #include "engine/render/TextureFactory.hpp"
 #include "engine/resources/ResourceManager.hpp"
+#include "engine/text/Font.hpp"
 #include "engine/transitions/FadeInTransition.hpp"
 #include "engine/transitions/FadeOutTransition.hpp"
 #include "engine/widgets/TarvikButton.hpp"

@@ -9,6 +9,7 @@
 #include "engine/render/Texture.hpp"
 #include "engine/render/TextureFactory.hpp"
 #include "engine/resources/ResourceManager.hpp"
+#include "engine/text/Font.hpp"
 #include "engine/widgets/CustomCheckBox.hpp"
 #include "engine/widgets/CustomSliderWidget.hpp"
 #include "engine/widgets/TarvikButton.hpp"

@@ -8,6 +8,8 @@
 
 class CustomCheckBox;
 class CustomSliderWidget;
+class Font;
+class Texture;
 template <typename T>
 class GenericEntry;
 

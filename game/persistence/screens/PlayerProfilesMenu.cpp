@@ -5,6 +5,7 @@
 #include "engine/render/Texture.hpp"
 #include "engine/render/TextureFactory.hpp"
 #include "engine/resources/ResourceManager.hpp"
+#include "engine/text/Font.hpp"
 #include "engine/widgets/SimpleTextListWidget.hpp"
 #include "engine/widgets/TarvikButton.hpp"
 #include "engine/widgets/TextLabel.hpp"
