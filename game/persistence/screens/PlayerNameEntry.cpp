@@ -2,6 +2,8 @@
 
 #include <SDL/SDL_keysym.h>
 
+#include <algorithm>
+
 #include "engine/app/GameApp.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/render/TextureFactory.hpp"
@@ -52,15 +54,19 @@ void PlayerNameEntry::createContent() {
                            kTitleColor, TextLabel::kModeCenteredX),
              40);
 
-    const int maxLength = MenuServices::current().parameter("PlayerName.Length", DefaultMaxLength);
-    field_ = new TextInputWidget(this, 0, shared.aldine26, kFieldWidth, kFieldHeight, maxLength);
+    maxLength_ = MenuServices::current().parameter("PlayerName.Length", DefaultMaxLength);
+    showingPrompt_ = original_.empty();
+    // The prompt is shown whole, however short names must be.
+    const int promptLength = showingPrompt_ ? static_cast<int>(prompt_.size()) : 0;
+    field_ = new TextInputWidget(this, 0, shared.aldine26, kFieldWidth, kFieldHeight,
+                                 std::max(maxLength_, promptLength));
     Texture* frame = MenuServices::current().textures().load(kFieldImage, nullptr, Texture::KeepNothing);
     getResourceManager()->addTexture(kFieldImage, frame);
     field_->setFrameImage(frame);
     Font* fieldFont = shared.aldine26;
     const int caretHeight = fieldFont ? fieldFont->getLineHeight() : kFieldHeight - 12;
     field_->setCursor(std::make_unique<BlinkingVertCursor>(caretHeight, Color(58, 34, 18)));
-    field_->setText(original_.empty() ? prompt_ : original_);
+    field_->setText(showingPrompt_ ? prompt_ : original_);
     addControl(field_, (Width - kFieldWidth) / 2, 96);
     getWidgetManager()->setFocus(field_);
 
@@ -83,7 +89,9 @@ void PlayerNameEntry::validate() {
     if (!field_) {
         return;
     }
-    const PlayerProfiles::NameCheck check = PlayerProfiles::instance().checkName(field_->getText(), prompt_, rename_);
+    const PlayerProfiles::NameCheck check = showingPrompt_ ? PlayerProfiles::NameCheck::Invalid
+                                                           : PlayerProfiles::instance().checkName(
+                                                                 field_->getText(), prompt_, rename_);
     exists_->setTextColor(check == PlayerProfiles::NameCheck::Exists ? kWarning : kHidden);
     if (check == PlayerProfiles::NameCheck::Valid) {
         ok_->activate();
@@ -138,8 +146,11 @@ void PlayerNameEntry::onKeyEvent(const KeyEvent& event) {
         return;
     }
     // The prompt gives way to the first key typed or erased.
-    if ((typed || erase) && field_->getText() == prompt_) {
+    if ((typed || erase) && showingPrompt_) {
+        showingPrompt_ = false;
         field_->setText(std::string());
+        field_->setMaxLength(maxLength_);
+        validate();
     }
     AnimatedDialogScreen::onKeyEvent(forwarded);
 }
@@ -158,7 +169,7 @@ void PlayerNameEntry::onTarvikButton(int id, int code) {
 void PlayerNameEntry::confirm() {
     const std::string name = field_->getText();
     PlayerProfiles& profiles = PlayerProfiles::instance();
-    if (profiles.checkName(name, prompt_, rename_) != PlayerProfiles::NameCheck::Valid) {
+    if (!ok_->isActive()) {
         return;
     }
     if (rename_) {

@@ -51,6 +51,9 @@ private:
     bool rename_;
     std::string original_;
     std::string prompt_;
+    // The field still shows the prompt (perhaps cut to the maximum length).
+    bool showingPrompt_ = false;
+    int maxLength_ = DefaultMaxLength;
     PlayerNameEntryListener* listener_;
     TextInputWidget* field_ = nullptr;
     TarvikButton* ok_ = nullptr;

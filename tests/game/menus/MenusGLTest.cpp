@@ -1,6 +1,8 @@
 #include <filesystem>
 
 #include "engine/render/GLTextureFactory.hpp"
+#include "engine/render/ImageGraphics.hpp"
+#include "engine/widgets/TextLabel.hpp"
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/resources/ResourceManager.hpp"

@@ -52,7 +52,7 @@ TEST_F(MenusTest, MainMenuEnablesContinueOnlyForAProfileWithASession) {
     frames(1);
     EXPECT_FALSE(menu->button(MainMenu::Continue)->isActive()) << "no profile";
     EXPECT_TRUE(factory_->made.empty()) << "the profiles menu waits for the fade-in";
-    frames(6);
+    frames(8);
     ASSERT_EQ(factory_->made, std::vector<std::string>({"profilesMenu"})) << "the first start needs a profile";
     EXPECT_EQ(topName(), "profilesMenu");
 
@@ -69,7 +69,7 @@ TEST_F(MenusTest, MainMenuEnablesContinueOnlyForAProfileWithASession) {
     EXPECT_TRUE(menu->button(MainMenu::Play)->isActive());
 
     click(menu->button(MainMenu::Continue));
-    frames(6);
+    frames(8);
     EXPECT_EQ(topName(), "mainMenu") << "the flow has no session 2: continue falls back to the main menu";
     EXPECT_EQ(app_->getStates().size(), 1u) << "the menu popped itself";
 }
@@ -77,10 +77,10 @@ TEST_F(MenusTest, MainMenuEnablesContinueOnlyForAProfileWithASession) {
 TEST_F(MenusTest, MainMenuAsksBeforeANewGameOnlyWithAGameInProgress) {
     PlayerProfile& ada = addProfile("Ada");
     MainMenu* menu = push(new MainMenu());
-    frames(6);
+    frames(8);
     click(menu->button(MainMenu::Play));
     EXPECT_EQ(question(menu), nullptr) << "nothing to lose: no question";
-    frames(6);
+    frames(8);
     ASSERT_EQ(topName(), ScreenTypes::DialogScreen);
     auto* tutorial = dynamic_cast<FakeScreen*>(app_->topState());
     EXPECT_NE(tutorial->text("fileName").find("Tutorial.xml"), std::string::npos);
@@ -89,7 +89,7 @@ TEST_F(MenusTest, MainMenuAsksBeforeANewGameOnlyWithAGameInProgress) {
 
     ada.score = 900;
     menu = push(new MainMenu());
-    frames(6);
+    frames(8);
     click(menu->button(MainMenu::Play));
     ASSERT_NE(question(menu), nullptr);
     EXPECT_EQ(question(menu)->getDescription().width, 420);
@@ -100,7 +100,7 @@ TEST_F(MenusTest, MainMenuAsksBeforeANewGameOnlyWithAGameInProgress) {
 
     click(menu->button(MainMenu::Play));
     answer(menu, 1);
-    frames(6);
+    frames(8);
     EXPECT_EQ(topName(), ScreenTypes::DialogScreen);
     EXPECT_EQ(ada.score, 0) << "yes: the profile starts over";
 }
@@ -108,7 +108,7 @@ TEST_F(MenusTest, MainMenuAsksBeforeANewGameOnlyWithAGameInProgress) {
 TEST_F(MenusTest, MainMenuOpensItsScreensPlaysItsMusicAndTracksTheHover) {
     addProfile("Ada");
     MainMenu* menu = push(new MainMenu());
-    frames(6);
+    frames(8);
     EXPECT_EQ(services_.musicIndexes, std::vector<int>({MainMenu::MusicIndex}));
     EXPECT_EQ(services_.musicPlays, std::vector<int>({-1}));
 
@@ -128,7 +128,7 @@ TEST_F(MenusTest, MainMenuOpensItsScreensPlaysItsMusicAndTracksTheHover) {
     EXPECT_EQ(factory_->made, std::vector<std::string>({"options", "profilesMenu", "quitDialog"}));
 
     menu->onTarvikButton(MainMenu::Painting, 1);
-    frames(6);
+    frames(8);
     EXPECT_EQ(topName(), "pieceFound-1");
     EXPECT_EQ(app_->getStates().size(), 1u);
 }
