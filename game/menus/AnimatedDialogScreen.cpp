@@ -1,5 +1,7 @@
 #include "game/menus/AnimatedDialogScreen.hpp"
 
+#include <algorithm>
+
 #include "engine/animation/Animation2D.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/core/Log.hpp"
@@ -83,6 +85,9 @@ void AnimatedDialogScreen::placeControl(Widget* widget, int x, int y) {
 }
 
 void AnimatedDialogScreen::drawBackground(Graphics* graphics) {
-    graphics->fillRect(-getOffsetX(), -getOffsetY(), MenuLook::screenWidth() + 2 * getOffsetX(),
-                       MenuLook::screenHeight() + 2 * getOffsetY(), kDim);
+    // Over the letterbox bars too.
+    const int barX = std::max(getOffsetX(), 0);
+    const int barY = std::max(getOffsetY(), 0);
+    graphics->fillRect(-getOffsetX(), -getOffsetY(), MenuLook::screenWidth() + 2 * barX,
+                       MenuLook::screenHeight() + 2 * barY, kDim);
 }

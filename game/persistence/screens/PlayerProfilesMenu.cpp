@@ -31,6 +31,8 @@ constexpr int kListX = 110;
 constexpr int kListY = 112;
 constexpr int kListWidth = 260;
 constexpr int kListHeight = 200;
+// The rows keep clear of the frame's carved border.
+constexpr int kListInset = 10;
 constexpr int kArrowX = 384;
 constexpr int kArrowSize = 48;
 
@@ -62,11 +64,12 @@ void PlayerProfilesMenu::createContent() {
     addControl(title, 0, 52);
 
     TextureFactory& textures = MenuServices::current().textures();
-    list_ = new SimpleTextListWidget(this, 0, shared.aldine26, kListWidth, kListHeight);
+    list_ = new SimpleTextListWidget(this, 0, shared.aldine26, kListWidth - 2 * kListInset,
+                                     kListHeight - 2 * kListInset);
     Texture* frame = textures.load(kListFrame, nullptr, Texture::KeepNothing);
     getResourceManager()->addTexture(kListFrame, frame);
-    list_->setFrameImage(frame, 0, 0);
-    addControl(list_, kListX, kListY);
+    list_->setFrameImage(frame, -kListInset, -kListInset);
+    addControl(list_, kListX + kListInset, kListY + kListInset);
     getWidgetManager()->setFocus(list_);
 
     for (const CommandButton& entry : kCommands) {

@@ -87,29 +87,29 @@ TEST_F(MenusGLTest, EveryMenuIsDrawnFromItsArt) {
     PlayerProfilesMenu* profiles = push(new PlayerProfilesMenu());
     frames(8);
     ASSERT_EQ(profiles->getState(), AnimatedDialogScreen::Open);
-    EXPECT_TRUE(dialogCentreChanged(*shoot("profiles"), 512, 230));
+    EXPECT_TRUE(dialogCentreChanged(*shoot("profiles"), 320, 600));
 
     push(new PlayerNameEntry(false, std::string(), profiles));
     frames(8);
     type("Clara");
-    frames(1);
-    EXPECT_TRUE(dialogCentreChanged(*shoot("name-entry"), 512, 384));
+    frames(4);
+    EXPECT_TRUE(dialogCentreChanged(*shoot("name-entry"), 330, 400));
     app_->popState();
     app_->popState();
 
     push(new OptionsMenu());
     frames(8);
-    EXPECT_TRUE(dialogCentreChanged(*shoot("options"), 512, 300));
+    EXPECT_TRUE(dialogCentreChanged(*shoot("options"), 300, 500));
     app_->popState();
 
     push(new InGameMenu(nullptr));
     frames(8);
-    EXPECT_TRUE(dialogCentreChanged(*shoot("in-game"), 512, 300));
+    EXPECT_TRUE(dialogCentreChanged(*shoot("in-game"), 380, 420));
     app_->popState();
 
     push(new NewQuitDialogScreen(nullptr));
     frames(8);
-    EXPECT_TRUE(dialogCentreChanged(*shoot("quit"), 512, 300));
+    EXPECT_TRUE(dialogCentreChanged(*shoot("quit"), 380, 420));
 }
 
 }  // namespace
