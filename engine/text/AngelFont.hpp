@@ -43,6 +43,7 @@ public:
 
     int textWidth(const std::string& text) const override;
     int getLineHeight() const override { return lineHeight_; }
+    bool hasGlyph(int code) const override { return findGlyph(code) != nullptr; }
     using Font::drawTextInBox;
     void drawTextLine(ImageGraphics* target, int x, int y, const std::string& text, bool useGlyphAlpha) override;
     void drawTextLine(Graphics* target, int x, int y, const std::string& text, const Color& color) override;

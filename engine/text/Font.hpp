@@ -30,6 +30,8 @@ public:
 
     virtual int textWidth(const std::string& text) const = 0;
     virtual int getLineHeight() const = 0;
+    // Whether the font can draw the character (a Windows-1252 byte).
+    virtual bool hasGlyph(int /*code*/) const { return true; }
 
     // The image form copies the glyph pictures into a CPU image; it cannot
     // tint, and useGlyphAlpha chooses whether the glyphs' alpha is kept.

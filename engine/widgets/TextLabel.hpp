@@ -25,6 +25,7 @@ public:
     void setFont(Font* font) { font_ = font; }
     Font* getFont() const { return font_; }
     void setTextColor(const Color& color) { textColor_ = color; }
+    const Color& getTextColor() const { return textColor_; }
     void setBackgroundColor(const Color& color) { backgroundColor_ = color; }
     // White with alpha 0, the default, means no shadow.
     void setShadowColor(const Color& color) { shadowColor_ = color; }

@@ -5,7 +5,12 @@
 #include "engine/app/GameApp.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/text/LabelManager.hpp"
+#include "game/menus/InGameMenu.hpp"
+#include "game/menus/MainMenu.hpp"
+#include "game/menus/NewQuitDialogScreen.hpp"
+#include "game/menus/OptionsMenu.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
+#include "game/persistence/screens/PlayerProfilesMenu.hpp"
 #include "game/story/cutscenes/CutscenePlaceHolder.hpp"
 #include "game/story/cutscenes/LogoSeqManager.hpp"
 #include "game/story/cutscenes/PlaceHolderScreen.hpp"
@@ -155,23 +160,22 @@ ScreenBase* GameScreens::credits() {
 }
 
 ScreenBase* GameScreens::mainMenu() {
-    return new PlaceHolderScreen("MainMenu", "MainMenu", "", PlaceHolderScreen::handOverTo([] {
-        return flow().continueGame();
-    }));
+    return new MainMenu();
 }
 
-ScreenBase* GameScreens::inGameMenu(InGameMenuListener* /*listener*/) {
-    return nullptr;
+ScreenBase* GameScreens::inGameMenu(InGameMenuListener* listener) {
+    return new InGameMenu(listener);
 }
 
 ScreenBase* GameScreens::quitDialog() {
-    return nullptr;
+    // A scene that is running keeps what the player found before the game ends.
+    return new NewQuitDialogScreen([] {});
 }
 
 ScreenBase* GameScreens::options() {
-    return nullptr;
+    return new OptionsMenu();
 }
 
 ScreenBase* GameScreens::profilesMenu() {
-    return nullptr;
+    return new PlayerProfilesMenu();
 }

@@ -14,7 +14,6 @@
 #include "engine/text/AngelFont.hpp"
 #include "engine/widgets/TarvikButtonStyle.hpp"
 #include "game/app/MyApp.hpp"
-#include "game/menus/TitleScreen.hpp"
 #include "game/scene/renderers/CountStackGoalRenderer.hpp"
 #include "game/scene/data/GoalChooser.hpp"
 #include "game/scene/controls/HintButton.hpp"
@@ -24,6 +23,7 @@
 #include "game/scene/renderers/ItemRendererFactory.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/scene/renderers/SilhouetteGoalRenderer.hpp"
+#include "game/story/flow/GameFlow.hpp"
 
 TestScene::TestScene(int sceneId, const std::string& configPath, const std::string& itemRendererConf,
                      const std::string& mechanicsConf, const std::string& itemGroupConf)
@@ -146,6 +146,6 @@ void TestScene::onAllStepsDone() {
 
 void TestScene::onStepScreenResult(int /*result*/) {
     ItemRegistry::instance().clear();
-    // Replacing the scene deletes it: nothing of it may be touched afterwards.
-    gameApp()->changeState(new TitleScreen());
+    // Handing over deletes the scene: nothing of it may be touched afterwards.
+    GameFlow::instance().handOver(gameApp(), nullptr);
 }
