@@ -10,24 +10,15 @@
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "support/GLWindow.hpp"
+#include "support/PixelCount.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
 
-int brightness(const Color& c) {
-    return c.r + c.g + c.b;
-}
-
 // Pixels of the rectangle that are lit and warm (gilt, ember): red well above blue.
 int warmPixels(const SDLSurfaceImage& shot, int left, int top, int right, int bottom) {
-    int count = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            const Color c = shot.getPixel(x, y);
-            count += brightness(c) > 300 && c.r > c.b + 60 ? 1 : 0;
-        }
-    }
-    return count;
+    return countPixels(shot, left, top, right, bottom,
+                       [](const Color& c) { return brightness(c) > 300 && c.r > c.b + 60; });
 }
 
 }  // namespace

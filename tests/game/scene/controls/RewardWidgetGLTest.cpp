@@ -11,23 +11,15 @@
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/render/Texture.hpp"
-#include "engine/screens/ScreenBase.hpp"
 #include "engine/text/AngelFont.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/scene/controls/RewardWidget.hpp"
+#include "support/BareScreen.hpp"
 #include "support/GLWindow.hpp"
+#include "support/PixelCount.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
-
-class Stage : public ScreenBase {
-public:
-    Stage() : ScreenBase("stage") {}
-
-protected:
-    void build() override {}
-    void onEnter() override {}
-};
 
 class Ends : public RewardWidgetListener {
 public:
@@ -65,10 +57,6 @@ Average ringColour(const SDLSurfaceImage& shot, int cx, int cy, int inner, int o
     return sum;
 }
 
-int brightness(const Color& c) {
-    return c.r + c.g + c.b;
-}
-
 }  // namespace
 
 // Each badge over a scene, photographed while it holds: the scene dimmed, the
@@ -92,7 +80,7 @@ TEST(RewardWidgetGL, EachBadgeShowsItsMetalAboveTheTextThenGivesInputBack) {
     Average metals[3];
     for (int badge : {RewardWidget::Gold, RewardWidget::Silver, RewardWidget::Bronze}) {
         SCOPED_TRACE(names[badge]);
-        Stage stage;
+        BareScreen stage;
         Ends ends;
         auto* reward = new RewardWidget(&ends, badge, "Time challenge won!", &font, &textures);
         stage.addWidget(reward);
@@ -128,13 +116,8 @@ TEST(RewardWidgetGL, EachBadgeShowsItsMetalAboveTheTextThenGivesInputBack) {
                 << dx;
         }
         // The text stands in white in its band below the medal.
-        int lit = 0;
-        for (int y = 554; y < 586; ++y) {
-            for (int x = 362; x < 662; ++x) {
-                lit += brightness(held->getPixel(x, y)) > 600 ? 1 : 0;
-            }
-        }
-        EXPECT_GT(lit, 150) << "the text is readable";
+        EXPECT_GT(countPixels(*held, 362, 554, 662, 586, [](const Color& c) { return brightness(c) > 600; }), 150)
+            << "the text is readable";
         // The corner of the scene is dimmed, not covered.
         const int corner = brightness(held->getPixel(30, 740));
         EXPECT_GT(corner, 10);
