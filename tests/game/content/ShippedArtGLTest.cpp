@@ -11,6 +11,7 @@
 #include "engine/render/SDLSurfaceImage.hpp"
 #include "support/GLWindow.hpp"
 #include "support/PixelCount.hpp"
+#include "support/ScratchFolder.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
@@ -51,7 +52,7 @@ TEST(ShippedArtGL, LogosShowGiltMarksOnADarkScreen) {
         }
         const std::unique_ptr<SDLSurfaceImage> shot =
             GLWindow::get().photograph(1024, 768, [&](Graphics& g) { animation->draw(&g, nullptr); });
-        writePng(shot->getSurface(), std::string(CHRONA_BINARY_DIR) + "/tmp/logo-" + logo.file + ".png");
+        EXPECT_TRUE(writePng(shot->getSurface(), pictureFile(std::string("logo-") + logo.file + ".png")));
 
         for (int x : {4, 1019}) {
             for (int y : {4, 763}) {

@@ -109,8 +109,10 @@ TEST_F(ShippedArt, BadgesSpringInHoldCentredAboveTheTextAndFade) {
         EXPECT_LT(medal->current.alpha, 60.0f) << "the medal is not there at once";
         EXPECT_LT(medal->current.scaleX, 40.0f);
 
+        int now = 10;
         for (int at : {800, 1600, 2400}) {
-            advance(*animation, at - (at == 800 ? 10 : 800));
+            advance(*animation, at - now);
+            now = at;
             SCOPED_TRACE(at);
             EXPECT_GT(medal->current.alpha, 250.0f) << "held fully visible";
             EXPECT_NEAR(medal->current.scaleX, 100.0f, 1.0f) << "settled at its natural size";

@@ -17,6 +17,7 @@
 #include "support/BareScreen.hpp"
 #include "support/GLWindow.hpp"
 #include "support/PixelCount.hpp"
+#include "support/ScratchFolder.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
@@ -90,8 +91,8 @@ TEST(RewardWidgetGL, EachBadgeShowsItsMetalAboveTheTextThenGivesInputBack) {
                 g.drawImage(0, 0, scene.get(), Color::white());
                 stage.getWidgetManager()->draw(&g, &stage);
             });
-            writePng(shot->getSurface(), std::string(CHRONA_BINARY_DIR) + "/tmp/reward-" + names[badge] + "-" +
-                                             std::to_string(at) + "ms.png");
+            EXPECT_TRUE(writePng(shot->getSurface(), pictureFile(std::string("reward-") + names[badge] + "-" +
+                                                                 std::to_string(at) + "ms.png")));
             return shot;
         };
         int now = 0;
@@ -110,11 +111,6 @@ TEST(RewardWidgetGL, EachBadgeShowsItsMetalAboveTheTextThenGivesInputBack) {
         metals[badge] = ringColour(*held, 512, 380, 92, 96);
         const Average& metal = metals[badge];
         EXPECT_GT(metal.r + metal.g + metal.b, 400) << "a bright metal";
-        // Left and right of the medal lie mirror-alike: it is centred.
-        for (int dx : {60, 100}) {
-            EXPECT_NEAR(brightness(held->getPixel(512 - dx, 380)), brightness(held->getPixel(512 + dx, 380)), 90)
-                << dx;
-        }
         // The text stands in white in its band below the medal.
         EXPECT_GT(countPixels(*held, 362, 554, 662, 586, [](const Color& c) { return brightness(c) > 600; }), 150)
             << "the text is readable";
