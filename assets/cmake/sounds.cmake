@@ -15,7 +15,7 @@ add_custom_command(OUTPUT ${MUSIC_CATALOGUE}
   COMMENT "content/config/scene/music.xml" VERBATIM)
 list(APPEND CHRONA_CONTENT_OUTPUTS ${MUSIC_CATALOGUE})
 
-foreach(track MainTheme Story Atelier Clockwork Memories)
+foreach(track MainTheme Story Atelier Clockwork Memories Hearth Passage)
   set(out ${CHRONA_CONTENT_DIR}/music/${track}.ogg)
   add_custom_command(OUTPUT ${out}
     COMMAND sfxsynth track ${track} ${CHRONA_CONTENT_DIR}

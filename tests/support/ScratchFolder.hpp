@@ -14,3 +14,11 @@ inline std::string scratchFolder(const std::string& name) {
     std::filesystem::create_directories(dir);
     return dir;
 }
+
+// Where a test leaves a picture for people to look at: build/tmp/NAME, kept
+// after the run under the same name every time.
+inline std::string pictureFile(const std::string& name) {
+    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp/";
+    std::filesystem::create_directories(dir);
+    return dir + name;
+}

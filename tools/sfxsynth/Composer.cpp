@@ -266,6 +266,10 @@ const std::vector<TrackSpec>& trackSpecs() {
          Lead::MusicBox, Lead::Celesta, Groove::Waltz, 0.75, 0.45, 102},
         {"Memories", 70, 4, 69, kMinor, {0, 5, 2, 6, 0, 5, 3, 4}, {3, 0, 5, 2, 3, 5, 6, 6},
          Lead::Flute, Lead::Bell, Groove::FrameDrum, 0.9, 0.55, 201},
+        {"Hearth", 92, 3, 62, kMajor, {0, 4, 5, 3, 0, 1, 4, 4}, {3, 0, 4, 5, 1, 4, 0, 4},
+         Lead::Flute, Lead::MusicBox, Groove::Waltz, 0.85, 0.5, 202},
+        {"Passage", 60, 4, 57, kMinor, {0, 5, 3, 4, 0, 5, 6, 4}, {5, 3, 0, 4, 2, 5, 1, 4},
+         Lead::Bell, Lead::Flute, Groove::None, 0.95, 0.6, 7777},
     };
     return specs;
 }

@@ -21,6 +21,9 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
         EXPECT_NE(text.find(wanted), std::string::npos) << "missing: " << wanted << "\nreport:\n" << text;
     };
     expect("config/config.xml", 8, "the cursor image \"content/images/cursors/missing.png\" does not exist");
+    expect("config/config.xml", 12,
+           "the logo screen \"content/animations/Logo/StudioLogo.xml\" does not exist");
+    EXPECT_EQ(text.find("config.xml:11:"), std::string::npos) << "the logo that exists is fine\n" << text;
     expect("config/GameParameters.cfg", 0, "the tuning key Points.ItemFound is missing");
     expect("config/GameParameters.cfg", 2, "the tuning key PlayerName.Length needs a whole number");
     expect("fonts/Broken.fnt", 4, "the page image \"content/fonts/Broken_0.png\" does not exist");

@@ -142,8 +142,9 @@ TEST_F(BakedSounds, EveryEffectIsCataloguedCutFadedAndEquallyLoud) {
 TEST_F(BakedSounds, EveryPieceOfMusicDecodesLoopsAndFillsAMinute) {
     SceneMusicTable table(random);
     ASSERT_TRUE(table.load(std::string(CHRONA_CONTENT_DIR) + "/config/scene/music.xml"));
-    std::vector<int> indexes = {9999, 6666, 5555};
-    for (int n = 0; n <= 5; ++n) {
+    // The menu, the story dialogues, the cut-scenes and both eras of all twenty locations.
+    std::vector<int> indexes = {9999, 6666, 5555, 7777};
+    for (int n = 0; n < 20; ++n) {
         indexes.push_back(100 + n);
         indexes.push_back(200 + n);
     }
@@ -156,7 +157,16 @@ TEST_F(BakedSounds, EveryPieceOfMusicDecodesLoopsAndFillsAMinute) {
             }
         }
     }
-    EXPECT_GE(files.size(), 4u);
+    EXPECT_GE(files.size(), 7u);
+    // Each era keeps its own mood: no piece of the present plays in the past,
+    // and the cut-scenes do not borrow the menu's theme.
+    for (int n = 0; n < 20; ++n) {
+        for (const std::string& file : table.filesFor(100 + n)) {
+            const std::vector<std::string>& past = table.filesFor(200 + n);
+            EXPECT_EQ(std::find(past.begin(), past.end(), file), past.end()) << file << " plays in both eras";
+        }
+    }
+    EXPECT_NE(table.filesFor(7777), table.filesFor(9999));
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
         const std::string path = kRoot + table.getBasePath() + file;

@@ -3,25 +3,16 @@
 #include "engine/config/Config.hpp"
 #include "engine/core/ContentPath.hpp"
 #include "engine/render/CpuTextureFactory.hpp"
-#include "engine/screens/ScreenBase.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/scene/controls/RewardWidget.hpp"
 #include "game/scene/controls/ScoreNotificationWidget.hpp"
 #include "game/scene/controls/ScoreWidget.hpp"
+#include "support/BareScreen.hpp"
 #include "support/FakeTexture.hpp"
 #include "support/RecordingGraphics.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
-
-class Stage : public ScreenBase {
-public:
-    Stage() : ScreenBase("stage") {}
-
-protected:
-    void build() override {}
-    void onEnter() override {}
-};
 
 class RewardRecorder : public RewardWidgetListener {
 public:
@@ -79,7 +70,7 @@ TEST(RewardWidget, BlocksInputWhileTheBadgePlays) {
     Config::instance().load(ContentPath::resolve("content/config/config.xml"));
     TestApp app;
     {
-        Stage stage;
+        BareScreen stage;
         CpuTextureFactory textures;
         RewardRecorder recorder;
         auto* reward = new RewardWidget(&recorder, RewardWidget::Gold, "A gold badge!", nullptr, &textures);
