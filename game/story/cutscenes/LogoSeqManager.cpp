@@ -2,6 +2,7 @@
 
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
+#include "engine/audio/catalogue/SfxContainer.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/transitions/EmptyTransition.hpp"
 
@@ -29,6 +30,7 @@ void LogoSeqManager::showNext() {
         if (logo.type == kAnimation) {
             player_->loadAnimation(logo.folder + logo.fileName, index_);
             player_->playAnimation(index_, 0, 0, 0, getWidgetManager());
+            SfxContainer::instance().play("LOGO");
             return;
         }
     }

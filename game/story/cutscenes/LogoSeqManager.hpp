@@ -11,7 +11,8 @@ class AnimationPlayer;
 class TextureFactory;
 
 // The studio and game logos at start-up, one animation after another from
-// the configuration's logo list ("IMAGE" entries are passed over). A click
+// the configuration's logo list ("IMAGE" entries are passed over), each
+// with the logo sound. A click
 // cuts the running logo short. When the list is done the screen goes and
 // the application starts the opening cut-scene.
 class LogoSeqManager : public ScreenBase, public AnimationPlayerListener {
