@@ -55,6 +55,9 @@ void RewardWidget::update(int milliseconds, ScreenBase* /*screen*/) {
     // The badge is drawn by this widget, above the dimmed screen.
     if (Animation2D* animation = player_->getAnimation(AnimationId)) {
         animation->update(milliseconds, nullptr);
+    } else if (playing_) {
+        // A badge animation that could not be read must not hold the screen.
+        animationFinished(AnimationId);
     }
 }
 
