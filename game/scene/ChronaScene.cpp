@@ -17,6 +17,7 @@
 #include "engine/persistence/FileSaveGame.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
+#include "engine/render/TextureFactory.hpp"
 #include "engine/resources/ResourceManager.hpp"
 #include "engine/text/AngelFont.hpp"
 #include "engine/text/LabelManager.hpp"
@@ -686,10 +687,10 @@ void ChronaScene::onTarvikButton(int id, int code) {
 }
 
 void ChronaScene::mapAction(int action, int sceneId) {
-    if (action == OtherScene) {
+    if (action == NewMapScreenListener::OtherScene) {
         chosenScene_ = sceneId;
         finish(ResultCodes::SceneMapChoice);
-    } else if (action == MainMenu) {
+    } else if (action == NewMapScreenListener::MainMenu) {
         finish(ResultCodes::SceneMainMenu);
     } else {
         pauseChallenge(false);

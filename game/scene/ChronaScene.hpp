@@ -18,6 +18,7 @@ class FlowParameters;
 class Font;
 class HintButton;
 class PlayerProfile;
+struct SceneState;
 class PortalEffectTransition;
 class ScoreNotificationWidget;
 class ScoreWidget;

@@ -53,10 +53,12 @@ void RewardWidget::play() {
 
 void RewardWidget::update(int milliseconds, ScreenBase* /*screen*/) {
     // The badge is drawn by this widget, above the dimmed screen.
-    if (Animation2D* animation = player_->getAnimation(AnimationId)) {
+    Animation2D* animation = player_->getAnimation(AnimationId);
+    if (animation) {
         animation->update(milliseconds, nullptr);
-    } else if (playing_) {
-        // A badge animation that could not be read must not hold the screen.
+    }
+    // A badge animation that could not be read must not hold the screen.
+    if (playing_ && (!animation || animation->getLength() <= 0 || !player_->isPlaying(AnimationId))) {
         animationFinished(AnimationId);
     }
 }

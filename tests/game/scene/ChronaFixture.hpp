@@ -10,6 +10,7 @@
 #include "engine/config/Config.hpp"
 #include "engine/config/ConfigFile.hpp"
 #include "engine/core/ContentPath.hpp"
+#include "engine/core/RandomSource.hpp"
 #include "engine/render/CpuTextureFactory.hpp"
 #include "engine/screens/ScreenBase.hpp"
 #include "engine/widgets/WidgetManager.hpp"
@@ -164,10 +165,12 @@ protected:
         return items;
     }
     void press(int x, int y) {
-        app.deliverMouse(leftPress(x, y));
-        app.deliverMouse(mouseEvent(MouseEvent::Release, x, y, MouseEvent::Left));
+        clickAt([this](const MouseEvent& e) { app.deliverMouse(e); }, x, y);
         app.updateStates(16);
     }
+    // The screen opened over the scene closes, as a menu or the map does
+    // before it answers.
+    void closeOverlay() { app.popState(); }
     void click(Item* item) {
         const IntRect& b = item->getRenderer()->getBounds();
         press(b.x + b.w / 2, b.y + b.h / 2);
