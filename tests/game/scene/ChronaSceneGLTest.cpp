@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "engine/render/Graphics.hpp"
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/SDLSurfaceImage.hpp"
+#include "engine/text/LabelManager.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/scene/ChronaScene.hpp"
 #include "game/scene/controls/ScoreWidget.hpp"
@@ -36,6 +38,22 @@ int brightness(const Color& c) {
     return c.r + c.g + c.b;
 }
 
+// The whole 1024 x 768 canvas of the scene, drawn tile by tile through the
+// small test window (a screen draws from its own origin, so the origin
+// follows the tile), with extra drawn over it.
+std::unique_ptr<SDLSurfaceImage> photograph(ChronaScene& scene, const std::function<void(Graphics&)>& extra) {
+    int tile = 0;
+    auto shot = GLWindow::get().photograph(1024, 768, [&](Graphics& g) {
+        const int columns = (1024 + GLWindow::Width - 1) / GLWindow::Width;
+        scene.setOffsets(-(tile % columns) * GLWindow::Width, -(tile / columns) * GLWindow::Height);
+        ++tile;
+        scene.draw(&g);
+        extra(g);
+    });
+    scene.setOffsets(0, 0);
+    return shot;
+}
+
 }  // namespace
 
 // The first present scene of the shipped content played for a few seconds:
@@ -43,10 +61,11 @@ int brightness(const Color& c) {
 // spiral (its path drawn over the scene).
 TEST(ChronaSceneGL, PresentSceneWithTimerScoreAndPenaltySpiral) {
     TestApp app(1024, 768);
-    GLWindow& window = GLWindow::get();
+    GLWindow::get();
     Config::reset();
     Config::instance().setContentFolder(CHRONA_CONTENT_DIR);
     Config::instance().load(ContentPath::resolve("content/config/config.xml"));
+    app.getLabelManager()->load(Config::instance().getLabelsFile());
     ItemRegistry::reset();
     SceneIndex::reset();
     PlayerProfiles::reset();
@@ -79,7 +98,7 @@ TEST(ChronaSceneGL, PresentSceneWithTimerScoreAndPenaltySpiral) {
     EXPECT_EQ(scene->getScoreWidget()->getValue(), 2 * parameters.readInt("Points.ItemFound", 0));
     EXPECT_LT(scene->getTimer()->getRemaining(), 300000 - 20000);
 
-    const auto playing = window.photograph(1024, 768, [&](Graphics& g) { scene->draw(&g); });
+    const auto playing = photograph(*scene, [](Graphics&) {});
     save(*playing, "chrona-scene101-timer-score.png");
     EXPECT_GT(brightness(playing->getPixel(512, 30)), 0) << "the timer at the top";
     EXPECT_GT(brightness(playing->getPixel(100, 36)), 0) << "the score at the top left";
@@ -94,8 +113,7 @@ TEST(ChronaSceneGL, PresentSceneWithTimerScoreAndPenaltySpiral) {
         app.updateStates(16);
         path.push_back(app.getLastMousePosition());
     }
-    const auto spiral = window.photograph(1024, 768, [&](Graphics& g) {
-        scene->draw(&g);
+    const auto spiral = photograph(*scene, [&](Graphics& g) {
         for (std::size_t i = 1; i < path.size(); ++i) {
             g.drawLine(path[i - 1], path[i], 3.0f, true, Color(255, 220, 60));
         }
