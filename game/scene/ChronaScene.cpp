@@ -640,12 +640,7 @@ void ChronaScene::onDialogAnswer(int dialogId, int answer) {
 
 bool ChronaScene::useHint() {
     playSound("HINT_USED");
-    std::vector<Item*> findable;
-    for (Item* goal : registry().items(ItemRegistry::Goals, getSceneId())) {
-        if (goal->getRenderer() && goal->getRenderer()->isEnabled()) {
-            findable.push_back(goal);
-        }
-    }
+    const std::vector<Item*> findable = findableGoals();
     if (findable.empty()) {
         return false;
     }
