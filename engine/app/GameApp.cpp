@@ -127,6 +127,10 @@ void GameApp::setLastMousePosition(const Point& position) {
     EngineContext::instance().setPointer(position.x, position.y);
 }
 
+void GameApp::warpMouse(int x, int y) {
+    setLastMousePosition(Point(static_cast<float>(x), static_cast<float>(y)));
+}
+
 int GameApp::getScreenWidth() const {
     return EngineContext::instance().screenWidth();
 }

@@ -15,6 +15,7 @@ class LabelManager;
 class ResourceManager;
 class SoundSystem;
 class Graphics;
+class Texture;
 class TextureFactory;
 class Timer;
 
@@ -35,6 +36,12 @@ public:
     virtual void startOpeningCutscene() {}
     Point getLastMousePosition() const;
     void setLastMousePosition(const Point& position);
+    // Moves the pointer to (x, y) in window pixels; the platform class also
+    // moves the system's pointer.
+    virtual void warpMouse(int x, int y);
+    // A new texture holding the frame drawn so far (the caller owns it), or
+    // null where nothing is drawn.
+    virtual Texture* captureScreen() { return nullptr; }
     // Asked when the player closes the window; true lets the game end.
     virtual bool confirmQuit() { return true; }
     virtual void onExit() {}

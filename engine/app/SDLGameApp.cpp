@@ -18,6 +18,8 @@
 #include "engine/audio/SDLSoundSystem.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/render/GLGraphics.hpp"
+#include <algorithm>
+
 #include "engine/render/GLTexture.hpp"
 #include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/ImageFile.hpp"
@@ -258,6 +260,14 @@ Texture* SDLGameApp::captureScreen() {
         return nullptr;
     }
     return new GLTexture(surface.get(), getScreenWidth(), getScreenHeight(), nullptr, 0);
+}
+
+void SDLGameApp::warpMouse(int x, int y) {
+    GameApp::warpMouse(x, y);
+    // A scripted run has no real pointer to move.
+    if (!supervisor_->isScripted()) {
+        SDL_WarpMouse(static_cast<Uint16>(std::max(x, 0)), static_cast<Uint16>(std::max(y, 0)));
+    }
 }
 
 void SDLGameApp::saveScreenshot(const char* path) {

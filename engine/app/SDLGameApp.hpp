@@ -66,7 +66,8 @@ public:
     // The window's icon from a picture file; nothing happens when it cannot be read.
     void setWindowIcon(const std::string& path);
     // The current frame as a new texture (a frozen backdrop for scenes and transitions).
-    Texture* captureScreen();
+    Texture* captureScreen() override;
+    void warpMouse(int x, int y) override;
     // Polls every pending SDL event and hands keys and mouse to the states.
     void pumpEvents();
     // F8: the next free ScrShotN.bmp in the given folder.

@@ -27,6 +27,9 @@ public:
     void update(int milliseconds) override;
     void drawUpper(Graphics* graphics) override;
 
+    // The picture seen through the hole, when it is only drawn after the
+    // transition was made (a screen grabbed on its first frame).
+    void setPortalPicture(Texture* picture) { portalPicture_ = picture; }
     float getAngle() const { return angle_; }
     // Spiral points so far, relative to the screen centre, oldest first.
     const std::vector<Point>& getSpiral() const { return spiral_; }

@@ -5,12 +5,14 @@
 #include "engine/app/GameApp.hpp"
 #include "engine/config/Config.hpp"
 #include "engine/text/LabelManager.hpp"
+#include "game/app/MyApp.hpp"
 #include "game/menus/InGameMenu.hpp"
 #include "game/menus/MainMenu.hpp"
 #include "game/menus/NewQuitDialogScreen.hpp"
 #include "game/menus/OptionsMenu.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/persistence/screens/PlayerProfilesMenu.hpp"
+#include "game/scene/ChronaScene.hpp"
 #include "game/story/cutscenes/CutscenePlaceHolder.hpp"
 #include "game/story/cutscenes/LogoSeqManager.hpp"
 #include "game/story/cutscenes/PlaceHolderScreen.hpp"
@@ -87,6 +89,14 @@ ScreenBase* newLocationPlaceHolder(const FlowParameters& parameters) {
                                  PlaceHolderScreen::handOverTo([advance] { return flow().nextScreen(advance); }));
 }
 
+ScreenBase* timeTravelScene(const FlowParameters& parameters) {
+    ChronaScene* scene = ChronaScene::fromParameters(parameters);
+    if (const MyApp* app = myApp()) {
+        scene->drawChoicesFrom(app->getRunSeed());
+    }
+    return scene;
+}
+
 ScreenBase* progressPlaceHolder() {
     return new PlaceHolderScreen(ScreenTypes::PlayerProgress, ScreenTypes::PlayerProgress, "",
                                  PlaceHolderScreen::handOverTo([] {
@@ -100,6 +110,7 @@ ScreenBase* progressPlaceHolder() {
 }  // namespace
 
 void GameScreens::registerCreators(GameFlow& flow) {
+    flow.registerCreator(ScreenTypes::Scene, [](const FlowParameters& p) { return timeTravelScene(p); });
     for (const char* type : {ScreenTypes::MgMemory, ScreenTypes::MgKlotsky, ScreenTypes::MgConcentricDials}) {
         const std::string name = type;
         flow.registerCreator(name, [name](const FlowParameters& p) {
@@ -169,7 +180,11 @@ ScreenBase* GameScreens::inGameMenu(InGameMenuListener* listener) {
 
 ScreenBase* GameScreens::quitDialog() {
     // A scene that is running keeps what the player found before the game ends.
-    return new NewQuitDialogScreen([] {});
+    return new NewQuitDialogScreen([] {
+        if (ChronaScene* scene = ChronaScene::current()) {
+            scene->storeProgress();
+        }
+    });
 }
 
 ScreenBase* GameScreens::options() {

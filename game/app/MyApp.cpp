@@ -27,7 +27,8 @@
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/scene/data/SceneIndex.hpp"
-#include "game/scene/TestScene.hpp"
+#include "game/scene/ChronaScene.hpp"
+#include "game/scene/play/SceneTrial.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/pieces/PiecesFile.hpp"
 
@@ -144,7 +145,9 @@ void MyApp::init() {
     setFullScreen(fullScreen);
     applyVolumes();
     if (options_.startScene >= 0) {
-        startState(TestScene::forLocation(options_.startScene, getRunSeed()));
+        ChronaScene* scene = SceneTrial::start(options_.startScene);
+        scene->drawChoicesFrom(getRunSeed());
+        startState(scene);
     } else {
         startState(flow.screens()->logos());
     }

@@ -1,5 +1,7 @@
 #include "game/persistence/PlayerProfiles.hpp"
 
+#include <algorithm>
+
 #include "engine/core/ProcessRandom.hpp"
 #include "engine/persistence/Buffer.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
@@ -63,9 +65,20 @@ void PlayerProfiles::select(int index) {
     }
 }
 
+PlayerProfile& PlayerProfiles::addTransient(const std::string& name) {
+    currentBeforeTransient_ = current_;
+    PlayerProfile& profile = add(name);
+    transient_ = &profile;
+    select(count() - 1);
+    return profile;
+}
+
 void PlayerProfiles::remove(int index) {
     if (!at(index)) {
         return;
+    }
+    if (at(index) == transient_) {
+        transient_ = nullptr;
     }
     profiles_.erase(profiles_.begin() + index);
     if (current_ == index) {
@@ -89,23 +102,33 @@ PlayerProfiles::NameCheck PlayerProfiles::checkName(const std::string& name, con
 }
 
 bool PlayerProfiles::writeTo(SaveGame& store) {
-    writeInt(store, count());
+    writeInt(store, count() - (transient_ ? 1 : 0));
     PlayerProfile* current = currentProfile();
-    if (current && getFlowPosition_) {
+    if (current && !isTransient(current) && getFlowPosition_) {
         current->flowPosition = getFlowPosition_();
     }
     if (Buffer* image = fileImage(store)) {
         for (const auto& profile : profiles_) {
-            profile->write(*image);
+            if (profile.get() != transient_) {
+                profile->write(*image);
+            }
         }
     }
-    writeInt(store, current_);
+    int saved = isTransient(current) ? currentBeforeTransient_ : current_;
+    // The profiles behind the transient one move up a place in the file.
+    const auto place = std::find_if(profiles_.begin(), profiles_.end(),
+                                    [this](const std::unique_ptr<PlayerProfile>& p) { return p.get() == transient_; });
+    if (transient_ && saved > static_cast<int>(place - profiles_.begin())) {
+        --saved;
+    }
+    writeInt(store, saved);
     return true;
 }
 
 bool PlayerProfiles::readFrom(SaveGame& store) {
     profiles_.clear();
     current_ = -1;
+    transient_ = nullptr;
     if (Buffer* image = fileImage(store)) {
         image->readList([&] {
             PlayerProfile& profile = add(std::string());

@@ -42,6 +42,12 @@ public:
 
     // A new profile with the given name, appended to the list.
     PlayerProfile& add(const std::string& name);
+    // A profile for one run only (trying a scene out): appended and made
+    // current like any other, but never written to the save file, which
+    // keeps naming the profile that was current before it.
+    PlayerProfile& addTransient(const std::string& name);
+    bool isTransient(const PlayerProfile* profile) const { return profile && profile == transient_; }
+
     // Makes the profile at index current (an index outside the list gives
     // none) and moves the game flow to its position.
     void select(int index);
@@ -62,6 +68,8 @@ public:
 private:
     std::vector<std::unique_ptr<PlayerProfile>> profiles_;
     int current_ = -1;
+    PlayerProfile* transient_ = nullptr;
+    int currentBeforeTransient_ = -1;
     std::vector<int> sceneIds_;
     std::vector<int> pieceIds_;
     RandomSource* random_;

@@ -347,6 +347,16 @@ void HOScene::advance(bool setUpGoalRenderer) {
     itemsChanged(nullptr);
 }
 
+std::vector<Item*> HOScene::findableGoals() const {
+    std::vector<Item*> findable;
+    for (Item* goal : registry().items(ItemRegistry::Goals, sceneId_)) {
+        if (goal->getRenderer() && goal->getRenderer()->isEnabled()) {
+            findable.push_back(goal);
+        }
+    }
+    return findable;
+}
+
 void HOScene::fillGoals(const MechanicsStep& step) {
     GoalChooser(registry(), sceneId_, *random_, false).fill(step);
 }

@@ -130,6 +130,10 @@ protected:
     // When set, lifted items are left out of the main pass; the scene class
     // draws them in its overlay.
     void setLiftedItemsDrawnSeparately(bool separately) { liftedSeparately_ = separately; }
+    // This scene's goals whose renderer is enabled: those the panel lists.
+    std::vector<Item*> findableGoals() const;
+    // Forgets the displayed items (their registry is about to be emptied).
+    void clearDisplayed() { displayed_.clear(); hovered_ = nullptr; }
     RandomSource& random() const { return *random_; }
     ItemRegistry& registry() const;
     const MechanicsStep* currentStep() const { return mechanics_.step(currentStep_); }

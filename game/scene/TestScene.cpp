@@ -102,12 +102,7 @@ void TestScene::onKey(const KeyEvent& event) {
 }
 
 bool TestScene::useHint() {
-    std::vector<Item*> findable;
-    for (Item* goal : registry().items(ItemRegistry::Goals, getSceneId())) {
-        if (goal->getRenderer() && goal->getRenderer()->isEnabled()) {
-            findable.push_back(goal);
-        }
-    }
+    const std::vector<Item*> findable = findableGoals();
     if (findable.empty()) {
         return false;
     }

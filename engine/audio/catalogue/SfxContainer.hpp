@@ -32,6 +32,9 @@ public:
 
     // Adds every effect of the file; a broken file is reported and adds nothing.
     bool load(const std::string& path);
+    // How files registered from now on are turned into sounds (a test
+    // records what plays instead of decoding files).
+    void setSoundFactory(SoundFactory factory) { factory_ = std::move(factory); }
     // Registers one more file under name as the key name_N (N = files so far).
     void registerFile(const std::string& name, const std::string& path);
 

@@ -53,8 +53,13 @@ void RewardWidget::play() {
 
 void RewardWidget::update(int milliseconds, ScreenBase* /*screen*/) {
     // The badge is drawn by this widget, above the dimmed screen.
-    if (Animation2D* animation = player_->getAnimation(AnimationId)) {
+    Animation2D* animation = player_->getAnimation(AnimationId);
+    if (animation) {
         animation->update(milliseconds, nullptr);
+    }
+    // A badge animation that could not be read must not hold the screen.
+    if (playing_ && (!animation || animation->getLength() <= 0 || !player_->isPlaying(AnimationId))) {
+        animationFinished(AnimationId);
     }
 }
 

@@ -110,10 +110,15 @@ Point SilhouetteGoalRenderer::targetPoint(Item* item) const {
 }
 
 void SilhouetteGoalRenderer::draw(Graphics* graphics, ScreenBase* /*screen*/) {
+    // A second copy of the panel picture behind the counter's box, then the
+    // panel itself; both places are screen positions.
+    if (background_) {
+        graphics->drawImage(SecondBackgroundX - getX(), SecondBackgroundY - getY(), background_, Color::white());
+    }
     drawBackground(graphics);
     if (font_) {
-        const Point after = slotPosition(shownCount_);
-        font_->drawTextInBox(graphics, IntRect(static_cast<int>(after.x), static_cast<int>(after.y), 42, slotWidth_),
+        font_->drawTextInBox(graphics,
+                             IntRect(CounterX - getX(), CounterY - getY(), CounterWidth, CounterHeight),
                              std::to_string(entries_.size()), Color::white(), Font::kAlignCenter, Font::kAlignMiddle,
                              false);
     }

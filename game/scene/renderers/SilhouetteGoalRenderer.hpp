@@ -15,6 +15,13 @@ class SilhouetteGoalRenderer : public BaseGoalRenderer {
 public:
     static constexpr const char* Identifier = "SILHOUETTE_GOAL_RENDERER";
     static constexpr int FitSize = 84;
+    // Where the second panel picture and the count of open goals stand on the screen.
+    static constexpr int SecondBackgroundX = 836;
+    static constexpr int SecondBackgroundY = 148;
+    static constexpr int CounterX = 840;
+    static constexpr int CounterY = 176;
+    static constexpr int CounterWidth = 42;
+    static constexpr int CounterHeight = 22;
     static constexpr int SlideLength = 300;
 
     SilhouetteGoalRenderer(const ConfigFile* parameters, Font* font);

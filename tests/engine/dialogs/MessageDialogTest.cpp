@@ -26,7 +26,6 @@
 namespace {
 
 using controls::FixedFont;
-using controls::LoggedSound;
 
 class AnswerLog : public NewMessageQuestionDialogListener, public MessageDialogSimpleListener {
 public:

@@ -16,6 +16,7 @@
 #include "engine/text/Font.hpp"
 #include "engine/widgets/ImageWidget.hpp"
 #include "engine/widgets/InterfaceSound.hpp"
+#include "support/LoggedSound.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "support/FakeTexture.hpp"
 #include "support/MouseEvents.hpp"
@@ -73,23 +74,6 @@ inline FakeTexture* maskedTexture(int w, int h, int ox, int oy, int ow, int oh) 
     }
     return new Masked(w, h, new MinimalSurfaceImage(w, h, std::move(alpha)));
 }
-
-// A sound that writes its name into a log when played.
-class LoggedSound : public Sound {
-public:
-    LoggedSound(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
-    void load() override {}
-    void play() override { log_.push_back(name_); }
-    void play(int) override { log_.push_back(name_); }
-    void fadeIn(int, int) override {}
-    void fadeOut(int) override {}
-    void stop() override {}
-    bool isPlaying() override { return false; }
-
-private:
-    std::string name_;
-    std::vector<std::string>& log_;
-};
 
 class ControlTest : public ::testing::Test {
 protected:

@@ -508,3 +508,25 @@ TEST(SaveFile, ImpossibleCountsEndTheDataInsteadOfBeingBelieved) {
     EXPECT_EQ(game.profiles->at(0)->score, 0);
     EXPECT_EQ(game.intEntry("SOUND_VOLUME"), 0);
 }
+
+TEST(SaveFile, ARunOnlyProfileIsPlayedButNeverWritten) {
+    TempFolder folder;
+    const std::string path = folder.file("save.dat");
+    {
+        GameStore game(path);
+        game.profiles->add("Ann").score = 70;
+        game.profiles->add("Bo");
+        game.profiles->select(0);
+        PlayerProfile& trial = game.profiles->addTransient("Scene trial");
+        EXPECT_EQ(game.profiles->currentProfile(), &trial);
+        EXPECT_TRUE(game.profiles->isTransient(&trial));
+        trial.score = 999;
+        game.store.save();
+    }
+    GameStore game(path);
+    ASSERT_TRUE(game.store.load());
+    ASSERT_EQ(game.profiles->count(), 2);
+    EXPECT_EQ(game.profiles->at(1)->name, "Bo");
+    EXPECT_EQ(game.profiles->currentIndex(), 0) << "the profile current before the trial";
+    EXPECT_EQ(game.profiles->currentProfile()->score, 70);
+}
