@@ -1,5 +1,7 @@
 #include "game/scene/ChronaScene.hpp"
 
+#include "engine/core/Log.hpp"
+
 #include <algorithm>
 #include <fstream>
 #include <map>
@@ -285,6 +287,10 @@ void ChronaScene::createControls() {
     addWidget(mapButton_);
     scoreWidget_ = new ScoreWidget(kMargin, kMargin, font_, picture(ScoreWidget::BackgroundName, "ScoreBg.png"),
                                    label("SCORE"));
+    // The player's score so far; this visit's finds add to it.
+    if (const PlayerProfile* player = profile()) {
+        scoreWidget_->add(player->score);
+    }
     addWidget(scoreWidget_);
     TimerWidget::Pictures timerPictures;
     timerPictures.background = picture("SCENEGUI_TIME_INDICATOR_BG", "TimeIndicatorBg.png");
@@ -417,6 +423,8 @@ void ChronaScene::onItemMissed() {
         return;
     }
     playSound("ITEM_MISSED");
+    const Point at = gameApp()->getLastMousePosition();
+    logInfo("scene %d: nothing to find at (%g, %g)", getSceneId(), at.x, at.y);
     if (penalty_.miss()) {
         getWidgetManager()->setInputEnabled(false);
         penaltyTick(0);
@@ -745,6 +753,7 @@ void ChronaScene::finish(int result, const char* grab) {
     }
     ending_ = true;
     result_ = result;
+    logInfo("scene %d: ends with %d", getSceneId(), result);
     if (timer_) {
         timeLimit_ = getTimeLimit();
         timer_->stop();

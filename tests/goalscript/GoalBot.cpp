@@ -4,7 +4,11 @@
 
 #include "engine/core/MouseEvent.hpp"
 #include "engine/widgets/WidgetManager.hpp"
-#include "game/scene/HOScene.hpp"
+#include "engine/dialogs/MessageDialog.hpp"
+#include "engine/dialogs/MessageDialogSimple.hpp"
+#include "engine/widgets/SimpleImageButton.hpp"
+#include "engine/widgets/TarvikButton.hpp"
+#include "game/scene/ChronaScene.hpp"
 #include "game/scene/data/Item.hpp"
 #include "game/scene/data/ItemRegistry.hpp"
 #include "game/scene/renderers/ItemRenderer.hpp"
@@ -72,7 +76,7 @@ bool GoalBot::visiblePixel(Item* goal, Point* at) const {
     return found;
 }
 
-bool GoalBot::play(int frameLimit) {
+bool GoalBot::play(int frameLimit, int findLimit) {
     while (scene_.getPhase() == ScreenBase::Entering && frames_ < frameLimit) {
         tick();
     }
@@ -102,7 +106,7 @@ bool GoalBot::play(int frameLimit) {
                 return false;
             }
             clicked_.insert(target);
-            if (lastGoalClicked()) {
+            if (lastGoalClicked() || (findLimit > 0 && clicks_ >= findLimit)) {
                 // Its landing ends the scene, which then leaves for another
                 // screen: the script waits for that, this process does not.
                 return true;
@@ -116,6 +120,32 @@ bool GoalBot::play(int frameLimit) {
             return false;
         } else {
             tick();
+        }
+    }
+    return false;
+}
+
+bool GoalBot::answerNotice(int frameLimit) {
+    const int until = frames_ + frameLimit;
+    while (frames_ < until) {
+        tick();
+        const Widget* button = nullptr;
+        if (auto* question = dynamic_cast<MessageDialog*>(scene_.getNotice())) {
+            button = question->getButtons().empty() ? nullptr : question->getButtons().front();
+        } else if (auto* message = dynamic_cast<MessageDialogSimple*>(scene_.getNotice())) {
+            button = message->getButton();
+        }
+        if (!button) {
+            continue;
+        }
+        const int x = button->getX() + button->getWidth() / 2;
+        const int y = button->getY() + button->getHeight() / 2;
+        if (!scene_.getWidgetManager()->isListChanged() && scene_.getWidgetManager()->widgetAt(x, y) == button) {
+            for (int i = 0; i < kSettle; ++i) {
+                tick();
+            }
+            click(Point(static_cast<float>(x + scene_.getOffsetX()), static_cast<float>(y + scene_.getOffsetY())));
+            return true;
         }
     }
     return false;

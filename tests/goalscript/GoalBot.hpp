@@ -6,7 +6,7 @@
 
 #include "engine/render/Point.hpp"
 
-class HOScene;
+class ChronaScene;
 class Item;
 class TestApp;
 
@@ -18,12 +18,16 @@ class TestApp;
 // with the same content, seed and step goes through the same states.
 class GoalBot {
 public:
-    GoalBot(TestApp& app, HOScene& scene, std::ostream& script, int step)
+    GoalBot(TestApp& app, ChronaScene& scene, std::ostream& script, int step)
         : app_(app), scene_(scene), script_(script), step_(step) {}
 
-    // Plays until the last goal of the last step has been clicked; false
-    // when the goals ran out of sight or frameLimit frames passed.
-    bool play(int frameLimit);
+    // Plays until the last goal of the last step has been clicked, or until
+    // findLimit goals have been (when it is above 0); false when the goals ran
+    // out of sight or frameLimit frames passed.
+    bool play(int frameLimit, int findLimit = 0);
+    // Waits for the scene's message (a notification) and clicks its first
+    // button once it can be pressed; false when none shows within frameLimit.
+    bool answerNotice(int frameLimit);
     int clicks() const { return clicks_; }
     int frames() const { return frames_; }
 
@@ -40,7 +44,7 @@ private:
     bool lastGoalClicked() const;
 
     TestApp& app_;
-    HOScene& scene_;
+    ChronaScene& scene_;
     std::ostream& script_;
     int step_;
     int frames_ = 0;

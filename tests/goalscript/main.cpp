@@ -1,10 +1,13 @@
-// goalscript: writes the input script that plays one location scene to its
-// end in the real game, clicking every goal once at a visible pixel.
+// goalscript: writes the input script that plays one location scene in the
+// real game, clicking every goal once at a visible pixel.
 //
-//   goalscript --content DIR --scene ID --seed N [--step MS] --out FILE
+//   goalscript --content DIR --scene ID --seed N [--step MS] [--finds K] [--answer] --out FILE
 //
-// The real run must use the same content, seed and step:
-//   chrona --content DIR --scene ID --seed N --fixed-step MS --script FILE
+// With --finds the script stops after K goals; with --answer it then clicks
+// the first button of the message the scene shows. The real run must use the
+// same content, seed and step, and reach the scene the way the script
+// expects: straight (chrona --content DIR --scene ID --seed N --fixed-step MS
+// --script FILE), or through the game for the first visit of the scene.
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -16,8 +19,11 @@
 #include "engine/config/ConfigFile.hpp"
 #include "engine/core/ContentPath.hpp"
 #include "engine/render/CpuTextureFactory.hpp"
+#include "game/persistence/PlayerProfiles.hpp"
+#include "game/scene/ChronaScene.hpp"
 #include "game/scene/data/ItemRegistry.hpp"
-#include "game/scene/TestScene.hpp"
+#include "game/scene/data/SceneIndex.hpp"
+#include "game/scene/play/SceneTrial.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
@@ -25,7 +31,7 @@ namespace {
 const int kFrameLimit = 60 * 60 * 30;
 
 int usage() {
-    std::cout << "usage: goalscript --content DIR --scene ID --seed N [--step MS] --out FILE\n";
+    std::cout << "usage: goalscript --content DIR --scene ID --seed N [--step MS] [--finds K] [--answer] --out FILE\n";
     return 2;
 }
 
@@ -37,9 +43,18 @@ int main(int argc, char** argv) {
     int sceneId = -1;
     unsigned long seed = 0;
     int step = 16;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    int finds = 0;
+    bool answer = false;
+    for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        const std::string value = argv[i + 1];
+        if (option == "--answer") {
+            answer = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            return usage();
+        }
+        const std::string value = argv[++i];
         if (option == "--content") {
             content = value;
         } else if (option == "--scene") {
@@ -48,6 +63,8 @@ int main(int argc, char** argv) {
             seed = std::strtoul(value.c_str(), nullptr, 10);
         } else if (option == "--step") {
             step = std::atoi(value.c_str());
+        } else if (option == "--finds") {
+            finds = std::atoi(value.c_str());
         } else if (option == "--out") {
             out = value;
         } else {
@@ -63,22 +80,28 @@ int main(int argc, char** argv) {
         return 1;
     }
     const ConfigFile parameters(ContentPath::resolve("content/config/GameParameters.cfg"));
+    SceneIndex::instance().load(ChronaScene::ConfigPath + std::string("sceneIndex.xml"));
     TestApp app(Config::instance().getWidth(), Config::instance().getHeight());
-    TestScene* scene = TestScene::forLocation(sceneId, static_cast<std::uint32_t>(seed));
+    ChronaScene* scene = SceneTrial::start(sceneId);
+    scene->drawChoicesFrom(static_cast<std::uint32_t>(seed));
     scene->setTextureFactory(std::make_unique<CpuTextureFactory>());
     scene->setGameParameters(&parameters);
+    scene->setSaveAction([] {});
     app.startState(scene);
 
     std::ofstream script(out);
-    script << "# Plays scene " << sceneId << " to its end, one click on every goal (written by goalscript).\n"
+    script << "# Plays scene " << sceneId << ", one click on every goal (written by goalscript).\n"
            << "seed " << seed << "\n";
     GoalBot bot(app, *scene, script, step);
-    const bool ended = bot.play(kFrameLimit);
+    bool played = bot.play(kFrameLimit, finds);
+    if (played && answer) {
+        played = bot.answerNotice(60 * 30);
+    }
     // The last flight, the fade and the next screen take at most a few seconds.
-    script << "wait 300\nexpect-screen TitleScreen\n";
+    script << "wait 300\n";
     std::cout << "goalscript: scene " << sceneId << ", " << bot.clicks() << " clicks over " << bot.frames()
-              << " frames" << (ended ? "" : ", the scene did not end") << "\n";
+              << " frames" << (played ? "" : ", the scene did not get to its end") << "\n";
     app.leaveAllStates();
     ItemRegistry::instance().clear();
-    return ended && script ? 0 : 1;
+    return played && script ? 0 : 1;
 }

@@ -22,10 +22,11 @@ void ScoreWidget::draw(Graphics* graphics, ScreenBase* /*screen*/) {
     if (!font_) {
         return;
     }
-    // Caption in the upper half, value in the lower half of the picture.
-    const int half = getHeight() / 2;
-    font_->drawTextInBox(graphics, IntRect(0, 0, getWidth(), half), caption_, Color::white(), Font::kAlignCenter,
+    // The picture is parted by a line at 85 of its 200 pixels: the caption
+    // on its left, the value on its right.
+    const int divider = getWidth() * 85 / 200;
+    font_->drawTextInBox(graphics, IntRect(0, 0, divider, getHeight()), caption_, Color::white(), Font::kAlignCenter,
                          Font::kAlignMiddle, false);
-    font_->drawTextInBox(graphics, IntRect(0, half, getWidth(), getHeight() - half), std::to_string(value_),
+    font_->drawTextInBox(graphics, IntRect(divider, 0, getWidth() - divider, getHeight()), std::to_string(value_),
                          Color::white(), Font::kAlignCenter, Font::kAlignMiddle, false);
 }

@@ -46,8 +46,10 @@ void LogoSeqManager::animationFinished(int id) {
     showNext();
 }
 
-void LogoSeqManager::onMouseReleased(const MouseEvent& /*event*/) {
-    if (index_ >= 0 && index_ < static_cast<int>(logos_.size())) {
+void LogoSeqManager::onMouseEvent(const MouseEvent& event) {
+    ScreenBase::onMouseEvent(event);
+    if (event.kind == MouseEvent::Release && getPhase() == Shown && index_ >= 0 &&
+        index_ < static_cast<int>(logos_.size())) {
         animationFinished(index_);
     }
 }

@@ -23,7 +23,8 @@ public:
 
     int getIndex() const { return index_; }
     void animationFinished(int id) override;
-    void onMouseReleased(const MouseEvent& event) override;
+    // A release anywhere, over the logo's pictures too, cuts it short.
+    void onMouseEvent(const MouseEvent& event) override;
 
 protected:
     void build() override {}

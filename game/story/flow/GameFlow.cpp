@@ -147,7 +147,7 @@ void GameFlow::handOver(StateStack* stack, ScreenBase* next) {
         next = factory_->mainMenu();
     }
     if (next) {
-        stack->pushState(next);
+        next->start(stack);
     }
 }
 

@@ -68,7 +68,7 @@ public:
     void setScreenFactory(std::unique_ptr<ScreenFactory> factory);
     // The installed factory, or none (logic tests without screens).
     ScreenFactory* screens() const { return factory_.get(); }
-    // A leaving screen's hand-over: pops it and pushes next; with no next
+    // A leaving screen's hand-over: pops it and starts next; with no next
     // screen (the flow is over or the type cannot be built) the main menu
     // follows, so the player is never left without a screen.
     void handOver(StateStack* stack, ScreenBase* next);

@@ -86,9 +86,11 @@ TEST_F(LogoSequence, AClickCutsTheRunningLogoShort) {
                                      &textures_);
     app.startState(logos);
     app.updateStates(16);
-    logos->onMouseReleased(MouseEvent{});
+    MouseEvent release;
+    release.kind = MouseEvent::Release;
+    logos->onMouseEvent(release);
     EXPECT_EQ(logos->getIndex(), 1);
-    logos->onMouseReleased(MouseEvent{});
+    logos->onMouseEvent(release);
     app.updateStates(16);
     EXPECT_TRUE(app.getStates().empty());
     EXPECT_EQ(app.openings, 1);

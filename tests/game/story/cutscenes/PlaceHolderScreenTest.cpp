@@ -14,9 +14,10 @@ namespace {
 class NamedScreen : public ScreenBase {
 public:
     explicit NamedScreen(const std::string& name) : ScreenBase(name) {}
+    bool built = false;
 
 protected:
-    void build() override {}
+    void build() override { built = true; }
     void onEnter() override {}
 };
 
@@ -79,6 +80,8 @@ TEST_F(PlaceHolders, AClickHandsOverToTheFollowerAskedOnlyThenOrToTheMainMenu) {
     EXPECT_EQ(asked, 1);
     ASSERT_EQ(app.getStates().size(), 1u);
     EXPECT_EQ(topName(app), "Next");
+    // A handed-over screen is built before it is shown, as any started screen.
+    EXPECT_TRUE(static_cast<NamedScreen*>(app.topState())->built);
 
     // A follower that has nothing (the flow is over) leaves the player at the main menu.
     auto* last = new PlaceHolderScreen("Animation", "Animation", "MOCK",

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "engine/persistence/FileSaveGame.hpp"
+#include "engine/persistence/SaveGameIdSource.hpp"
+#include "game/persistence/GameSaveEntries.hpp"
+#include "game/persistence/PlayerProfiles.hpp"
+#include "support/PngImage.hpp"
+#include "support/ProcessRun.hpp"
+#include "support/ScratchFolder.hpp"
+
+// The game played as a new player would, from an empty save folder: the
+// logos, the opening story (placeholders), a profile made by typing a name,
+// the main menu, a new game, the first location's present scene to its end,
+// its past scene through the flow up to the tenth find that opens the portal
+// for good, and the quit question. A second start continues into the same
+// scene with the same goals and score.
+namespace {
+
+constexpr int kSeed = 5;
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string tail(const std::string& text) {
+    return text.substr(text.size() > 3000 ? text.size() - 3000 : 0);
+}
+
+// The script that finds the goals of a scene, written by goalscript.
+std::string goalScript(const std::string& dir, int sceneId, const std::string& extra) {
+    const std::string file = dir + "scene" + std::to_string(sceneId) + ".txt";
+    const ProcessRun run = ProcessRun::run(std::string(CHRONA_BINARY_DIR) + "/tests/goalscript --content " +
+                                           CHRONA_CONTENT_DIR + " --scene " + std::to_string(sceneId) + " --seed " +
+                                           std::to_string(kSeed) + " " + extra + " --out " + file);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    return readFile(file);
+}
+
+// A click on the placeholder, dialogue or logo on top, and time for the next screen.
+std::string clickOn(const std::string& screen) {
+    return "expect-screen " + screen + "\nclick 500 400\nwait 12\n";
+}
+
+// From the first start to the main menu: the logos are cut short, the
+// opening cut-scenes lead to the first profile, then to the main menu.
+std::string firstStart() {
+    return "wait 20\n" + clickOn("LogoSeqManager") + clickOn("LogoSeqManager") + clickOn("DialogScreen") +
+           clickOn("DialogScreen") + clickOn("DialogScreen") + clickOn("DialogScreen") +
+           "wait 60\nexpect-screen PlayerNameEntry\ntype Ada\nwait 5\ntap return\nwait 60\n"
+           "expect-screen PlayerProfilesMenu\nmove 622 533\nwait 2\nclick 622 533\nwait 150\n" +
+           clickOn("DialogScreen") + "wait 60\n";
+}
+
+// Alt+F4 asks first; "Yes" ends the game.
+const char* const kQuit = "tap alt+f4\nwait 90\nexpect-screen NewQuitDialogScreen\nmove 512 491\nwait 2\n"
+                          "click 512 491\nwait 120\n";
+
+struct GameId : SaveGameIdSource {
+    const char* saveGameId() const override { return "ID_001"; }
+};
+
+// The profiles of a save file, read the way the game reads them.
+struct SavedGame {
+    explicit SavedGame(const std::string& path) : store(path, &id) {
+        PlayerProfiles::reset();
+        GameSaveEntries::registerAll(store, 75, 50);
+        loaded = store.load();
+    }
+    const PlayerProfile* player() const { return PlayerProfiles::instance().currentProfile(); }
+
+    GameId id;
+    FileSaveGame store;
+    bool loaded = false;
+};
+
+ProcessRun play(const std::string& save, const std::string& scriptFile, const std::string& script) {
+    std::ofstream(scriptFile) << script;
+    return ProcessRun::run("CHRONA_LOG=info " + ProcessRun::chrona() + " --save-dir " + save +
+                           " --windowed --seed " + std::to_string(kSeed) + " --fixed-step 16 --script " + scriptFile);
+}
+
+}  // namespace
+
+TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
+    const std::string dir = scratchFolder("gameloop");
+    const std::string save = dir + "save";
+    const std::string saveFile = save + "/Chrona/chrona.sav";
+    const std::string present = goalScript(dir, 100, "");
+    const std::string past = goalScript(dir, 200, "--finds 10 --answer");
+
+    const std::string firstRun = firstStart() + "expect-screen MainMenu\nscreenshot " + pictureFile("gameloop-menu.png") +
+                                 "\nmove 512 299\nwait 2\nclick 512 299\nwait 60\n" + clickOn("DialogScreen") +
+                                 clickOn("DialogScreen") + clickOn("NewLocationScreen") + "wait 30\n" +
+                                 "expect-screen HOScene\n" + present + "expect-screen HOScene\n" + past +
+                                 "screenshot " + pictureFile("gameloop-past-portal.png") + "\n" + kQuit;
+    const ProcessRun first = play(save, dir + "first.txt", firstRun);
+    ASSERT_EQ(first.exitCode, 0) << tail(first.output);
+    EXPECT_EQ(first.output.find("nothing to find"), std::string::npos) << "every click must find its goal";
+    EXPECT_NE(first.output.find("scene 100: ends with 1009"), std::string::npos) << tail(first.output);
+
+    int score = 0;
+    SceneState::ItemList goals;
+    SceneState::ItemList found;
+    {
+        const SavedGame game(saveFile);
+        ASSERT_TRUE(game.loaded);
+        ASSERT_EQ(PlayerProfiles::instance().count(), 1);
+        const PlayerProfile* ada = game.player();
+        ASSERT_NE(ada, nullptr);
+        EXPECT_EQ(ada->name, "Ada");
+        EXPECT_EQ(ada->currentScene, 200) << "the present scene led on to its past";
+        ASSERT_EQ(ada->sessions.size(), 1u);
+        const SessionRecord& session = *ada->sessions.front();
+        EXPECT_EQ(ada->currentSession, session.id);
+        ASSERT_EQ(session.locations.size(), 3u);
+        const LocationEntry& first = *session.locations.front();
+        EXPECT_EQ(first.location, 0) << "the first location of the index is always played first";
+        EXPECT_EQ(first.present.collectedItems.size(), 30u);
+        EXPECT_TRUE(first.present.goalItems.empty());
+        EXPECT_EQ(first.present.badge, 0) << "a first visit within the time limit wins gold";
+        EXPECT_EQ(first.past.collectedItems.size(), 10u);
+        EXPECT_FALSE(first.past.goalItems.empty()) << "the goals of the step being played";
+        EXPECT_TRUE(first.firstFlag) << "the tenth find opened the portal for good";
+        EXPECT_TRUE(first.past.opened);
+        EXPECT_TRUE(first.thirdFlag);
+        EXPECT_GT(ada->score, 0);
+        EXPECT_EQ(ada->score, first.present.points + first.past.points);
+        score = ada->score;
+        goals = first.past.goalItems;
+        found = first.past.collectedItems;
+    }
+
+    // The second start: the profile is there, the story leads to the main
+    // menu, and "Continue" opens the past scene again.
+    const std::string secondRun = "wait 20\n" + clickOn("LogoSeqManager") + clickOn("LogoSeqManager") +
+                                  clickOn("DialogScreen") + clickOn("DialogScreen") + "wait 60\n" +
+                                  "expect-screen MainMenu\nmove 512 379\nwait 2\nclick 512 379\nwait 120\n"
+                                  "expect-screen HOScene\nscreenshot " + pictureFile("gameloop-continued.png") +
+                                  "\n" + kQuit;
+    const ProcessRun second = play(save, dir + "second.txt", secondRun);
+    ASSERT_EQ(second.exitCode, 0) << tail(second.output);
+    const SavedGame game(saveFile);
+    ASSERT_TRUE(game.loaded);
+    const PlayerProfile* ada = game.player();
+    ASSERT_NE(ada, nullptr);
+    EXPECT_EQ(ada->currentScene, 200);
+    EXPECT_EQ(ada->score, score);
+    const LocationEntry& location = *ada->sessions.front()->locations.front();
+    EXPECT_EQ(location.past.goalItems, goals) << "the continued scene shows the goals the player left";
+    EXPECT_EQ(location.past.collectedItems, found) << "found objects stay found";
+    PngImage shot;
+    ASSERT_TRUE(shot.load(pictureFile("gameloop-continued.png")));
+    EXPECT_GT(shot.distinctColours(), 1000u) << "a painted scene, not a blank screen";
+}
