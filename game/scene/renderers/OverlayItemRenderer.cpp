@@ -21,7 +21,8 @@ OverlayItemRenderer::~OverlayItemRenderer() = default;
 
 void OverlayItemRenderer::loadResources(ResourceManager* resources) {
     TexItemRenderer::loadResources(resources);
-    BWImageFilter blackAndWhite;
+    // Kept for the texture's reload after a change of video mode.
+    static BWImageFilter blackAndWhite;
     variants_[BlackAndWhite] = loadPicture(resources, "#bw", &blackAndWhite, Texture::KeepNothing);
 }
 

@@ -34,7 +34,9 @@ Texture* TexItemRenderer::loadPicture(ResourceManager* resources, const std::str
 
 void TexItemRenderer::loadResources(ResourceManager* resources) {
     texture_ = loadPicture(resources, "", nullptr, Texture::KeepAlphaMap);
-    SilhouetteImageFilter silhouette;
+    // The texture keeps its filter to apply it again when a new OpenGL
+    // context (a change of video mode) makes it reload its picture.
+    static SilhouetteImageFilter silhouette;
     variants_[Silhouette] = loadPicture(resources, "#silhouette", &silhouette, Texture::KeepNothing);
     bounds_ = IntRect(static_cast<int>(item_->description().x), static_cast<int>(item_->description().y),
                       texture_->getWidth(), texture_->getHeight());

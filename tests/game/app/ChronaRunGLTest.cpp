@@ -41,11 +41,11 @@ TEST(ChronaRun, RunsSixtyFixedFramesOnMinimalContentAndWritesTheScreenshot) {
     EXPECT_EQ(png.height, 768);
 }
 
-TEST(ChronaRun, DefaultContentShowsTheTitleScreen) {
+TEST(ChronaRun, DefaultContentOpensWithTheStudioLogo) {
     const std::string dir = tempDir("default");
-    const std::string shot = dir + "/title.png";
+    const std::string shot = dir + "/logo.png";
     const ProcessRun run = ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir +
-                                           " --windowed --seed 1 --fixed-step 16 --frames 40 --screenshot 40:" +
+                                           " --windowed --seed 1 --fixed-step 16 --frames 120 --screenshot 110:" +
                                            shot);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     PngImage png;
@@ -86,7 +86,7 @@ TEST(ChronaRun, ScriptedRunsRepeatAndTheirRecordingReplaysThemExactly) {
     {
         std::ofstream out(script);
         out << "wait 3\nmove 300 300\nwait 2 25\nmove 620 410\nclick 620 410\nkeydown a\nkeyup a\n"
-               "wait 4 9\nmove 700 500\nwait 10\nexpect-screen TitleScreen\nscreenshot " << dir << "/scripted.png\n"
+               "wait 4 9\nmove 700 500\nwait 10\nexpect-screen LogoSeqManager\nscreenshot " << dir << "/scripted.png\n"
                "wait 2\n";
     }
     const std::string common = ProcessRun::chrona() + " --save-dir " + dir + " --windowed --seed 3";
@@ -122,7 +122,7 @@ TEST(ChronaRun, AFailedExpectationFailsTheRun) {
     std::ofstream(script) << "wait 2\nexpect-screen MainMenu\nwait 100\n";
     const ProcessRun run = ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir + " --script " + script);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find("expected the screen MainMenu but TitleScreen is on top"), std::string::npos)
+    EXPECT_NE(run.output.find("expected the screen MainMenu but LogoSeqManager is on top"), std::string::npos)
         << run.output;
     std::ofstream(script) << "wait 2\nteleport 1 2\n";
     const ProcessRun bad = ProcessRun::run(ProcessRun::chrona() + " --script " + script);
@@ -149,8 +149,10 @@ TEST(ChronaRun, SwitchingToFullScreenAndBackKeepsEveryTextureAndFont) {
     std::ofstream(script) << "wait 5\nscreenshot " << dir << "/before.png\nwait 3\ntap alt+return\nwait 5\n"
                           << "screenshot " << dir << "/full.png\nwait 3\ntap alt+return\nwait 5\n"
                           << "screenshot " << dir << "/after.png\nwait 2\n";
-    const ProcessRun run =
-        ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir + " --verbose --windowed --seed 1 --script " + script);
+    // A painted scene: its pictures and the panel's and score's glyphs.
+    const ProcessRun run = ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir +
+                                           " --verbose --windowed --seed 1 --fixed-step 16 --scene 100 --script " +
+                                           script);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     ASSERT_NE(run.output.find("full screen"), std::string::npos) << run.output;
     ASSERT_NE(run.output.find("windowed"), std::string::npos) << run.output;
