@@ -10,6 +10,7 @@
 
 #include "support/PngImage.hpp"
 #include "support/ProcessRun.hpp"
+#include "support/ScratchFolder.hpp"
 
 namespace {
 
@@ -232,4 +233,19 @@ TEST(ChronaRun, ANormalRunIsQuietAndVerboseBringsTheTraceBack) {
     EXPECT_NE(verbose.output.find("widgets manager adds NEW widget= "), std::string::npos) << verbose.output;
     const ProcessRun byEnvironment = ProcessRun::run("CHRONA_LOG=debug " + base);
     EXPECT_NE(byEnvironment.output.find("Texture count: "), std::string::npos);
+}
+
+TEST(ChronaRun, ClosingTheWindowAsksOnceAndNoAsksAgainNextTime) {
+    const std::string dir = tempDir("quit");
+    const std::string script = dir + "/quit.txt";
+    // Two close requests open one question: after "No" the scene is on top again.
+    std::ofstream(script) << "wait 40\ntap alt+f4\nwait 10\ntap alt+f4\nwait 90\nexpect-screen NewQuitDialogScreen\n"
+                             "screenshot " << pictureFile("quit-question.png") << "\n"
+                             "move 512 561\nwait 2\nclick 512 561\nwait 90\nexpect-screen HOScene\n"
+                             "tap alt+f4\nwait 90\nexpect-screen NewQuitDialogScreen\n"
+                             "move 512 491\nwait 2\nclick 512 491\nwait 600\nexpect-screen TheGameHasEnded\n";
+    const ProcessRun run = ProcessRun::run(ProcessRun::chrona() + " --save-dir " + dir +
+                                           " --windowed --seed 2 --fixed-step 16 --scene 100 --script " + script);
+    // "Yes" ends the game before the script's last line could fail it.
+    EXPECT_EQ(run.exitCode, 0) << run.output;
 }

@@ -20,6 +20,7 @@
 #include "support/MouseEvents.hpp"
 #include "support/TempFolder.hpp"
 #include "support/TestApp.hpp"
+#include "support/RecordingScreenFactory.hpp"
 #include "tests/game/story/flow/FlowFixture.hpp"
 
 // Music that remembers how it was played.
@@ -76,32 +77,14 @@ public:
     GlobalEventManager events;
 };
 
-// A factory whose screens are fakes named after the operation that made them.
-class RecordingFactory : public ScreenFactory {
+// The recording factory with fake creators for the flow types the menus reach.
+class RecordingFactory : public RecordingScreenFactory {
 public:
     void registerCreators(GameFlow& flow) override {
         for (const char* type : {ScreenTypes::DialogScreen, ScreenTypes::MainMenu, ScreenTypes::Map,
                                  ScreenTypes::Scene, ScreenTypes::PlayerProfilesMenu}) {
             flow.registerCreator(type, [type](const FlowParameters& p) { return new FakeScreen(type, p); });
         }
-    }
-    ScreenBase* logos() override { return make("logos"); }
-    ScreenBase* mainMenu() override { return make("mainMenu"); }
-    ScreenBase* inGameMenu(InGameMenuListener*) override { return make("inGameMenu"); }
-    ScreenBase* quitDialog() override { return make("quitDialog"); }
-    ScreenBase* options() override { return make("options"); }
-    ScreenBase* credits() override { return make("credits"); }
-    ScreenBase* profilesMenu() override { return make("profilesMenu"); }
-    ScreenBase* map(NewMapScreenListener*, int, int) override { return make("map"); }
-    ScreenBase* pieceFound(int location) override { return make("pieceFound" + std::to_string(location)); }
-    ScreenBase* sceneIntro(int, SceneIntroListener*) override { return make("sceneIntro"); }
-
-    std::vector<std::string> made;
-
-private:
-    ScreenBase* make(const std::string& name) {
-        made.push_back(name);
-        return new FakeScreen(name, FlowParameters());
     }
 };
 

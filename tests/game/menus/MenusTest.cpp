@@ -129,7 +129,7 @@ TEST_F(MenusTest, MainMenuOpensItsScreensPlaysItsMusicAndTracksTheHover) {
 
     menu->onTarvikButton(MainMenu::Painting, 1);
     frames(8);
-    EXPECT_EQ(topName(), "pieceFound-1");
+    EXPECT_EQ(topName(), "piece:-1");
     EXPECT_EQ(app_->getStates().size(), 1u);
 }
 

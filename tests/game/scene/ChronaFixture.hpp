@@ -13,6 +13,7 @@
 #include "engine/core/RandomSource.hpp"
 #include "engine/render/CpuTextureFactory.hpp"
 #include "engine/screens/ScreenBase.hpp"
+#include "support/RecordingScreenFactory.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/scene/ChronaScene.hpp"
@@ -28,23 +29,10 @@
 #include "support/MouseEvents.hpp"
 #include "support/TestApp.hpp"
 
-// A screen that only says what it stands for.
-class MarkerScreen : public ScreenBase {
+// The recording factory with creators for the scenes, new locations and the
+// main menu of the fixture's flow.
+class RecordingFactory : public RecordingScreenFactory {
 public:
-    explicit MarkerScreen(const std::string& name) : ScreenBase(name) {}
-
-protected:
-    void build() override {}
-    void onEnter() override {}
-};
-
-// A screen factory that hands out marker screens named after the request
-// ("mainMenu", "map:VIEW:MODE:listened", "scene:ID", "newLocation:ID" ...)
-// and keeps a log of the requests.
-class RecordingFactory : public ScreenFactory {
-public:
-    explicit RecordingFactory(std::vector<std::string>& log) : log_(log) {}
-
     void registerCreators(GameFlow& flow) override {
         flow.registerCreator(ScreenTypes::Scene, [this](const FlowParameters& p) {
             return make("scene:" + p.text("sceneId"));
@@ -54,32 +42,6 @@ public:
         });
         flow.registerCreator(ScreenTypes::MainMenu, [this](const FlowParameters&) { return make("mainMenu"); });
     }
-    ScreenBase* logos() override { return make("logos"); }
-    ScreenBase* mainMenu() override { return make("mainMenu"); }
-    ScreenBase* inGameMenu(InGameMenuListener* listener) override {
-        menuListener = listener;
-        return make("inGameMenu");
-    }
-    ScreenBase* quitDialog() override { return make("quit"); }
-    ScreenBase* options() override { return make("options"); }
-    ScreenBase* credits() override { return make("credits"); }
-    ScreenBase* profilesMenu() override { return make("profiles"); }
-    ScreenBase* map(NewMapScreenListener* listener, int view, int mode) override {
-        mapListener = listener;
-        return make("map:" + std::to_string(view) + ":" + std::to_string(mode) + (listener ? ":listened" : ""));
-    }
-    ScreenBase* pieceFound(int location) override { return make("piece:" + std::to_string(location)); }
-    ScreenBase* sceneIntro(int, SceneIntroListener*) override { return nullptr; }
-
-    InGameMenuListener* menuListener = nullptr;
-    NewMapScreenListener* mapListener = nullptr;
-
-private:
-    ScreenBase* make(const std::string& name) {
-        log_.push_back(name);
-        return new MarkerScreen(name);
-    }
-    std::vector<std::string>& log_;
 };
 
 // The time-travel fixture content: location 1 with 30 objects in its present
@@ -98,7 +60,7 @@ protected:
         PlayerProfiles::reset();
         GameFlow::reset();
         GameFlow::instance().load(ContentPath::resolve("content/config/GameFlow.xml"), SceneIndex::instance());
-        auto recording = std::make_unique<RecordingFactory>(screens);
+        auto recording = std::make_unique<RecordingFactory>();
         factory = recording.get();
         GameFlow::instance().setScreenFactory(std::move(recording));
         SfxContainer::reset();
@@ -188,7 +150,6 @@ protected:
 
     TestApp app;
     SeededRandom random{11};
-    std::vector<std::string> screens;
     std::vector<std::string> sounds;
     RecordingFactory* factory = nullptr;
     std::unique_ptr<ConfigFile> parameters;

@@ -174,7 +174,7 @@ TEST_F(ChronaSceneTest, LeavingHalfWayKeepsGoalsFindsAndTimeAndAVisitLaterTakesT
     scene->onTarvikButton(ChronaScene::MapButtonId, 1);
     EXPECT_TRUE(scene->isTimeChallengePaused());
     ASSERT_EQ(factory->mapListener, scene);
-    EXPECT_EQ(screens.back(), "map:0:-1:listened");
+    EXPECT_EQ(factory->made.back(), "map:0:-1:listened");
     run(5000);
     EXPECT_EQ(scene->getTimer()->getRemaining(), left);
     closeOverlay();
@@ -215,7 +215,7 @@ TEST_F(ChronaSceneTest, MenuPausesTheChallengeAndItsAnswersDecide) {
     closeOverlay();
     scene->inGameMenuClosed(InGameMenuListener::MainMenu);
     run(1000);
-    EXPECT_EQ(screens.back(), "mainMenu");
+    EXPECT_EQ(factory->made.back(), "mainMenu");
     EXPECT_EQ(saves, 1);
 }
 

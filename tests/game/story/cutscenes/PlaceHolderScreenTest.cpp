@@ -7,6 +7,7 @@
 #include "game/story/cutscenes/PlaceHolderScreen.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
+#include "support/RecordingScreenFactory.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
@@ -21,27 +22,11 @@ protected:
     void onEnter() override {}
 };
 
-// Only the main menu exists: what a hand-over falls back to.
-class MenuOnlyFactory : public ScreenFactory {
-public:
-    void registerCreators(GameFlow&) override {}
-    ScreenBase* logos() override { return nullptr; }
-    ScreenBase* mainMenu() override { return new NamedScreen("MainMenu"); }
-    ScreenBase* inGameMenu(InGameMenuListener*) override { return nullptr; }
-    ScreenBase* quitDialog() override { return nullptr; }
-    ScreenBase* options() override { return nullptr; }
-    ScreenBase* credits() override { return nullptr; }
-    ScreenBase* profilesMenu() override { return nullptr; }
-    ScreenBase* map(NewMapScreenListener*, int, int) override { return nullptr; }
-    ScreenBase* pieceFound(int) override { return nullptr; }
-    ScreenBase* sceneIntro(int, SceneIntroListener*) override { return nullptr; }
-};
-
 class PlaceHolders : public ::testing::Test {
 protected:
     void SetUp() override {
         GameFlow::reset();
-        GameFlow::instance().setScreenFactory(std::make_unique<MenuOnlyFactory>());
+        GameFlow::instance().setScreenFactory(std::make_unique<RecordingScreenFactory>());
     }
     void TearDown() override { GameFlow::reset(); }
 
@@ -89,7 +74,7 @@ TEST_F(PlaceHolders, AClickHandsOverToTheFollowerAskedOnlyThenOrToTheMainMenu) {
     app.startState(last);
     clickThrough(app, last);
     ASSERT_EQ(app.getStates().size(), 2u);
-    EXPECT_EQ(topName(app), "MainMenu");
+    EXPECT_EQ(topName(app), "mainMenu");
 }
 
 TEST_F(PlaceHolders, AnUncoveringPlaceholderGoesAndTellsItsOwnerWithoutPushing) {

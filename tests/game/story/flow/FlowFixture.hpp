@@ -12,25 +12,8 @@
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
 #include "game/story/pieces/PiecesFile.hpp"
+#include "support/FakeScreen.hpp"
 #include "support/LogCapture.hpp"
-
-// A screen that only remembers what it was built from.
-class FakeScreen : public ScreenBase {
-public:
-    FakeScreen(const std::string& type, const FlowParameters& parameters)
-        : ScreenBase(type), type_(type), parameters_(parameters) {}
-    const std::string& type() const { return type_; }
-    std::string text(const std::string& name) const { return parameters_.text(name, "<absent>"); }
-    const FlowParameters& parameters() const { return parameters_; }
-
-protected:
-    void build() override {}
-    void onEnter() override {}
-
-private:
-    std::string type_;
-    FlowParameters parameters_;
-};
 
 // A fresh flow and fresh profiles over the thirteen-location test index,
 // with a fake creator for every screen type but the game part session.
