@@ -40,7 +40,7 @@ std::string CommandLine::helpText() {
            "  --stats                print the run's timing and memory figures at exit\n"
            "  --stats-json FILE      write the same figures as JSON to FILE\n"
            "  --verbose              also print the engine's trace lines (as CHRONA_LOG=debug does)\n"
-           "  --scene ID             start straight in hidden-object scene ID (a test scene)\n"
+           "  --scene ID             start straight in scene ID, played by a profile made for this run\n"
            "  --check-content [DIR]  check every file of the content (default: the game's own) and\n"
            "                         print one line per problem; exit status 1 when there is any\n";
 }

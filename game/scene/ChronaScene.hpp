@@ -118,6 +118,9 @@ public:
     bool isEnding() const { return ending_; }
     // This scene's items in the collected group.
     int collectedCount() const;
+    // Stops the scene and tells the player (a Notification kind); the
+    // scene goes on when the message is closed.
+    void showNotification(int kind);
     // Sparkles around one findable goal; false when none is findable.
     bool useHint();
 
@@ -153,7 +156,6 @@ private:
     bool checkCompletion();
     void startPieceSequence();
     void prepareUnlockedPiece();
-    void showNotification(int kind);
     void setUpTimeChallenge();
     void pauseChallenge(bool paused);
     void timeRanOut();

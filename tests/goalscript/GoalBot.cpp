@@ -1,5 +1,6 @@
 #include "GoalBot.hpp"
 
+#include <algorithm>
 #include <iostream>
 
 #include "engine/core/MouseEvent.hpp"
@@ -81,9 +82,18 @@ bool GoalBot::play(int frameLimit, int findLimit) {
         tick();
     }
     int idleSince = frames_;
-    while (scene_.getPhase() == ScreenBase::Shown && frames_ < frameLimit) {
+    while (onStack() && scene_.getPhase() == ScreenBase::Shown && frames_ < frameLimit) {
         Item* target = nullptr;
         Point at;
+        // A message stops the scene until it is answered (a badge only
+        // until it has played).
+        if (messageButton()) {
+            if (!answerNotice(frameLimit - frames_)) {
+                break;
+            }
+            idleSince = frames_;
+            continue;
+        }
         // Between a change of the widget list and the next frame the
         // widgets ignore the pointer: a click then would be lost.
         const bool listening = !scene_.getWidgetManager()->isListChanged();
@@ -106,7 +116,7 @@ bool GoalBot::play(int frameLimit, int findLimit) {
                 return false;
             }
             clicked_.insert(target);
-            if (lastGoalClicked() || (findLimit > 0 && clicks_ >= findLimit)) {
+            if (lastGoalClicked() || (findLimit > 0 && static_cast<int>(clicked_.size()) >= findLimit)) {
                 // Its landing ends the scene, which then leaves for another
                 // screen: the script waits for that, this process does not.
                 return true;
@@ -122,29 +132,50 @@ bool GoalBot::play(int frameLimit, int findLimit) {
             tick();
         }
     }
-    return false;
+    // The scene may end its visit itself before its last step (a past scene
+    // sends the player back to the present after a step).
+    return !onStack() || scene_.getPhase() == ScreenBase::Leaving;
+}
+
+bool GoalBot::onStack() const {
+    const std::vector<GameState*>& states = app_.getStates();
+    return std::find(states.begin(), states.end(), &scene_) != states.end();
+}
+
+const Widget* GoalBot::messageButton() const {
+    if (auto* question = dynamic_cast<MessageDialog*>(scene_.getNotice())) {
+        return question->getButtons().empty() ? nullptr : question->getButtons().front();
+    }
+    if (auto* message = dynamic_cast<MessageDialogSimple*>(scene_.getNotice())) {
+        return message->getButton();
+    }
+    return nullptr;
+}
+
+bool GoalBot::noticeButton(Point* at) const {
+    const Widget* button = messageButton();
+    if (!button) {
+        return false;
+    }
+    const int x = button->getX() + button->getWidth() / 2;
+    const int y = button->getY() + button->getHeight() / 2;
+    if (scene_.getWidgetManager()->isListChanged() || scene_.getWidgetManager()->widgetAt(x, y) != button) {
+        return false;
+    }
+    *at = Point(static_cast<float>(x + scene_.getOffsetX()), static_cast<float>(y + scene_.getOffsetY()));
+    return true;
 }
 
 bool GoalBot::answerNotice(int frameLimit) {
     const int until = frames_ + frameLimit;
-    while (frames_ < until) {
+    Point at;
+    while (frames_ < until && onStack()) {
         tick();
-        const Widget* button = nullptr;
-        if (auto* question = dynamic_cast<MessageDialog*>(scene_.getNotice())) {
-            button = question->getButtons().empty() ? nullptr : question->getButtons().front();
-        } else if (auto* message = dynamic_cast<MessageDialogSimple*>(scene_.getNotice())) {
-            button = message->getButton();
-        }
-        if (!button) {
-            continue;
-        }
-        const int x = button->getX() + button->getWidth() / 2;
-        const int y = button->getY() + button->getHeight() / 2;
-        if (!scene_.getWidgetManager()->isListChanged() && scene_.getWidgetManager()->widgetAt(x, y) == button) {
+        if (onStack() && noticeButton(&at)) {
             for (int i = 0; i < kSettle; ++i) {
                 tick();
             }
-            click(Point(static_cast<float>(x + scene_.getOffsetX()), static_cast<float>(y + scene_.getOffsetY())));
+            click(at);
             return true;
         }
     }
@@ -153,7 +184,8 @@ bool GoalBot::answerNotice(int frameLimit) {
 
 void GoalBot::reportHidden() const {
     std::cout << "goalscript: stuck in step " << scene_.getCurrentStep() + 1 << " of "
-              << scene_.getMechanics().size() << "\n";
+              << scene_.getMechanics().size() << (scene_.isEnding() ? ", ending" : "")
+              << (scene_.getNotice() ? ", a message on show" : "") << "\n";
     for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, scene_.getSceneId())) {
         if (!clicked_.count(goal) && goal->getRenderer()) {
             const IntRect& bounds = goal->getRenderer()->getBounds();

@@ -6,6 +6,8 @@
 
 #include "engine/render/Point.hpp"
 
+class Widget;
+
 class ChronaScene;
 class Item;
 class TestApp;
@@ -21,19 +23,29 @@ public:
     GoalBot(TestApp& app, ChronaScene& scene, std::ostream& script, int step)
         : app_(app), scene_(scene), script_(script), step_(step) {}
 
-    // Plays until the last goal of the last step has been clicked, or until
-    // findLimit goals have been (when it is above 0); false when the goals ran
-    // out of sight or frameLimit frames passed.
+    // Plays until the last goal of the last step has been clicked, the scene
+    // ends its visit, or findLimit goals have been clicked (when it is above
+    // 0); false when the goals ran out of sight or frameLimit frames passed.
     bool play(int frameLimit, int findLimit = 0);
     // Waits for the scene's message (a notification) and clicks its first
     // button once it can be pressed; false when none shows within frameLimit.
+    // Messages that show while the goals are played are answered the same way.
     bool answerNotice(int frameLimit);
     int clicks() const { return clicks_; }
+    // The goals clicked (the other clicks answered messages).
+    int finds() const { return static_cast<int>(clicked_.size()); }
     int frames() const { return frames_; }
 
 private:
     void tick();
+    // Whether the scene is still on the stack: a scene that ends its visit
+    // hands over and is deleted.
+    bool onStack() const;
     void click(const Point& at);
+    // The first button of the message the scene shows, or null.
+    const Widget* messageButton() const;
+    // The middle of that button, when a press there reaches it.
+    bool noticeButton(Point* at) const;
     // A point (design coordinates) where a press finds the goal, as far
     // inside its visible part as can be found; false when none is visible.
     bool visiblePixel(Item* goal, Point* at) const;

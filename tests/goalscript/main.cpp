@@ -4,7 +4,10 @@
 //   goalscript --content DIR --scene ID --seed N [--step MS] [--finds K] [--answer] --out FILE
 //
 // With --finds the script stops after K goals; with --answer it then clicks
-// the first button of the message the scene shows. The real run must use the
+// the first button of the message the scene shows. Messages on the way are
+// answered, and the script ends where the scene ends its visit: a present
+// scene after its last step, a past scene after its second (its portal opens
+// at the tenth find; from then on each step ends the visit). The real run must use the
 // same content, seed and step, and reach the scene the way the script
 // expects: straight (chrona --content DIR --scene ID --seed N --fixed-step MS
 // --script FILE), or through the game for the first visit of the scene.
@@ -99,7 +102,8 @@ int main(int argc, char** argv) {
     }
     // The last flight, the fade and the next screen take at most a few seconds.
     script << "wait 300\n";
-    std::cout << "goalscript: scene " << sceneId << ", " << bot.clicks() << " clicks over " << bot.frames()
+    std::cout << "goalscript: scene " << sceneId << ", " << bot.finds() << " finds, " << bot.clicks()
+              << " clicks over " << bot.frames()
               << " frames" << (played ? "" : ", the scene did not get to its end") << "\n";
     app.leaveAllStates();
     ItemRegistry::instance().clear();

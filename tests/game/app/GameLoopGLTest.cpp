@@ -43,6 +43,21 @@ std::string goalScript(const std::string& dir, int sceneId, const std::string& e
     return readFile(file);
 }
 
+// The script with extra commands after its n-th click (a later command only
+// waits longer: the game is never behind the script).
+std::string afterClick(const std::string& script, int n, const std::string& extra) {
+    std::size_t at = 0;
+    for (int i = 0; i < n && at != std::string::npos; ++i) {
+        at = script.find("\nclick ", at + 1);
+    }
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "the script has fewer than " << n << " clicks";
+        return script;
+    }
+    const std::size_t lineEnd = script.find('\n', at + 1);
+    return script.substr(0, lineEnd + 1) + extra + script.substr(lineEnd + 1);
+}
+
 // A click on the placeholder, dialogue or logo on top, and time for the next screen.
 std::string clickOn(const std::string& screen) {
     return "expect-screen " + screen + "\nclick 500 400\nwait 12\n";
@@ -92,7 +107,9 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
     const std::string dir = scratchFolder("gameloop");
     const std::string save = dir + "save";
     const std::string saveFile = save + "/Chrona/chrona.sav";
-    const std::string present = goalScript(dir, 100, "");
+    // The gold badge of the first step, caught while it shows.
+    const std::string present =
+        afterClick(goalScript(dir, 100, ""), 10, "wait 100\nscreenshot " + pictureFile("gameloop-badge.png") + "\n");
     const std::string past = goalScript(dir, 200, "--finds 10 --answer");
 
     const std::string firstRun = firstStart() + "expect-screen MainMenu\nscreenshot " + pictureFile("gameloop-menu.png") +

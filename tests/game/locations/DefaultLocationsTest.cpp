@@ -154,7 +154,9 @@ TEST(DefaultLocations, EverySceneIsPlayedToItsEndByClickingEachGoalOnce) {
             ProcessRun::run(std::string(CHRONA_BINARY_DIR) + "/tests/goalscript --content " + kContent + " --scene " +
                             std::to_string(scene.id) + " --seed 5 --out " + dir + std::to_string(scene.id) + ".txt");
         EXPECT_EQ(played.exitCode, 0);
-        EXPECT_NE(played.output.find("scene " + std::to_string(scene.id) + ", 30 clicks"), std::string::npos)
+        // A past scene's first visit ends after its second step.
+        const std::string finds = scene.id < 200 ? ", 30 finds" : ", 20 finds";
+        EXPECT_NE(played.output.find("scene " + std::to_string(scene.id) + finds), std::string::npos)
             << played.output.substr(played.output.size() > 2000 ? played.output.size() - 2000 : 0);
     }
 }

@@ -54,34 +54,56 @@ std::unique_ptr<SDLSurfaceImage> photograph(ChronaScene& scene, const std::funct
     return shot;
 }
 
+// The shipped content in a windowless application drawn through the test
+// window; each test plays scenes of it with a run-only profile.
+class ChronaSceneGL : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GLWindow::get();
+        Config::reset();
+        Config::instance().setContentFolder(CHRONA_CONTENT_DIR);
+        Config::instance().load(ContentPath::resolve("content/config/config.xml"));
+        app.getLabelManager()->load(Config::instance().getLabelsFile());
+        ItemRegistry::reset();
+        SceneIndex::reset();
+        PlayerProfiles::reset();
+        SceneIndex::instance().load(ContentPath::resolve("content/config/scene/sceneIndex.xml"));
+        parameters = std::make_unique<ConfigFile>(ContentPath::resolve("content/config/GameParameters.cfg"));
+    }
+    void TearDown() override {
+        app.leaveAllStates();
+        PlayerProfiles::reset();
+        ItemRegistry::reset();
+        ItemRendererFactory::reset();
+        SceneIndex::reset();
+        Config::reset();
+    }
+
+    ChronaScene* start(int sceneId) {
+        ChronaScene* scene = SceneTrial::start(sceneId);
+        scene->setTextureFactory(std::make_unique<GLTextureFactory>());
+        scene->setGameParameters(parameters.get());
+        scene->setSaveAction([] {});
+        app.startState(scene);
+        return scene;
+    }
+    void run(int ms) {
+        for (int t = 0; t < ms; t += 16) {
+            app.updateStates(16);
+        }
+    }
+
+    TestApp app{1024, 768};
+    std::unique_ptr<ConfigFile> parameters;
+};
+
 }  // namespace
 
 // The first present scene of the shipped content played for a few seconds:
 // its timer running and score counting, then five misses and the pointer's
 // spiral (its path drawn over the scene).
-TEST(ChronaSceneGL, PresentSceneWithTimerScoreAndPenaltySpiral) {
-    TestApp app(1024, 768);
-    GLWindow::get();
-    Config::reset();
-    Config::instance().setContentFolder(CHRONA_CONTENT_DIR);
-    Config::instance().load(ContentPath::resolve("content/config/config.xml"));
-    app.getLabelManager()->load(Config::instance().getLabelsFile());
-    ItemRegistry::reset();
-    SceneIndex::reset();
-    PlayerProfiles::reset();
-    SceneIndex::instance().load(ContentPath::resolve("content/config/scene/sceneIndex.xml"));
-    ConfigFile parameters(ContentPath::resolve("content/config/GameParameters.cfg"));
-
-    ChronaScene* scene = SceneTrial::start(101);
-    scene->setTextureFactory(std::make_unique<GLTextureFactory>());
-    scene->setGameParameters(&parameters);
-    scene->setSaveAction([] {});
-    app.startState(scene);
-    auto run = [&](int ms) {
-        for (int t = 0; t < ms; t += 16) {
-            app.updateStates(16);
-        }
-    };
+TEST_F(ChronaSceneGL, PresentSceneWithTimerScoreAndPenaltySpiral) {
+    ChronaScene* scene = start(101);
     run(1500);
     ASSERT_TRUE(scene->hasTimeChallenge());
     for (int i = 0; i < 2; ++i) {
@@ -95,7 +117,7 @@ TEST(ChronaSceneGL, PresentSceneWithTimerScoreAndPenaltySpiral) {
         }
     }
     run(20000);
-    EXPECT_EQ(scene->getScoreWidget()->getValue(), 2 * parameters.readInt("Points.ItemFound", 0));
+    EXPECT_EQ(scene->getScoreWidget()->getValue(), 2 * parameters->readInt("Points.ItemFound", 0));
     EXPECT_LT(scene->getTimer()->getRemaining(), 300000 - 20000);
 
     const auto playing = photograph(*scene, [](Graphics&) {});
@@ -121,11 +143,29 @@ TEST(ChronaSceneGL, PresentSceneWithTimerScoreAndPenaltySpiral) {
     save(*spiral, "chrona-scene101-penalty-spiral.png");
     const Point last = path.back();
     EXPECT_GT(std::hypot(last.x - 400.0f, last.y - 300.0f), 150.0f);
+}
 
-    app.leaveAllStates();
-    PlayerProfiles::reset();
-    ItemRegistry::reset();
-    ItemRendererFactory::reset();
-    SceneIndex::reset();
-    Config::reset();
+// Each kind of message over a scene: the parchment dialog with its caption,
+// its text naming the scene and its button, where the scene was before.
+TEST_F(ChronaSceneGL, EveryNotificationKindIsShownOverTheScene) {
+    for (int kind = ChronaScene::PastUnlocked; kind <= ChronaScene::TryAgain; ++kind) {
+        SCOPED_TRACE("notification " + std::to_string(kind));
+        ChronaScene* scene = start(kind < ChronaScene::PresentUnlocked ? 201 : 101);
+        run(800);
+        const auto bare = photograph(*scene, [](Graphics&) {});
+        scene->showNotification(kind);
+        run(1500);
+        ASSERT_NE(scene->getNotice(), nullptr);
+        const auto shown = photograph(*scene, [](Graphics&) {});
+        save(*shown, "chrona-notification-" + std::to_string(kind) + ".png");
+        int changed = 0;
+        for (int y = 250; y < 520; y += 10) {
+            for (int x = 340; x < 690; x += 10) {
+                changed += brightness(shown->getPixel(x, y)) != brightness(bare->getPixel(x, y)) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(changed, 700) << "the dialog covers the middle of the screen";
+        app.leaveAllStates();
+        ItemRegistry::instance().clear();
+    }
 }
