@@ -109,7 +109,7 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
     const std::string saveFile = save + "/Chrona/chrona.sav";
     // The gold badge of the first step, caught while it shows.
     const std::string present =
-        afterClick(goalScript(dir, 100, ""), 10, "wait 100\nscreenshot " + pictureFile("gameloop-badge.png") + "\n");
+        afterClick(goalScript(dir, 100, ""), 10, "wait 170\nscreenshot " + pictureFile("gameloop-badge.png") + "\n");
     const std::string past = goalScript(dir, 200, "--finds 10 --answer");
 
     const std::string firstRun = firstStart() + "expect-screen MainMenu\nscreenshot " + pictureFile("gameloop-menu.png") +
