@@ -71,17 +71,25 @@ bool fileExists(const std::string& path) {
     return std::ifstream(ContentPath::resolve(path)).good();
 }
 
-// Where a scene left half-way resumes: the step kept in the profile, when
-// the scene has goals waiting and the step lies within its mechanics.
+// Where a scene visited before resumes. Every step asks for ten objects, so
+// the objects found so far tell the step from the scene's own record, not
+// from the one step value the profile shares among all scenes: fourteen
+// found resume the second step with its stored goals, twenty start the
+// third. A scene whose steps are one rule taken again on every visit stays
+// on it; a completed scene has no step left and goes to its ending rule.
 int resumeStep(int sceneId, const std::string& mechanicsPath) {
     const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
     const SceneState* state = SceneProgress::find(player, sceneId);
-    if (!state || state->goalItems.empty()) {
+    if (!state || state->isUntouched()) {
         return 0;
     }
     SceneMechanics mechanics;
     mechanics.load(mechanicsPath);
-    return std::min(std::max(player->sceneCarryOver, 0), std::max(mechanics.size() - 1, 0));
+    if (state->completed) {
+        return mechanics.size();
+    }
+    const int done = static_cast<int>(state->collectedItems.size()) / ChronaScene::ItemsToUnlock;
+    return std::max(0, std::min(done, mechanics.size() - 1));
 }
 
 // The scene's name as the notifications show it: its label up to the first "-".
@@ -637,7 +645,11 @@ void ChronaScene::onDialogClosed(int /*dialogId*/, int /*answer*/) {
     notice_ = nullptr;
     pauseChallenge(false);
     setStopped(false);
-    advance(true);
+    if (getCurrentStep() >= getMechanics().size()) {
+        onAllStepsDone();
+    } else {
+        advance(true);
+    }
 }
 
 void ChronaScene::onDialogAnswer(int dialogId, int answer) {
@@ -734,6 +746,16 @@ void ChronaScene::fillGoals(const MechanicsStep& step) {
 }
 
 void ChronaScene::onAllStepsDone() {
+    // A visit that opens with every step played (a present scene whose
+    // thirty objects were found on a visit that won a badge) finds nothing:
+    // its completion is checked now, and its message read, before it ends.
+    if (!endingChecksRan_ && collectedCount() > 0) {
+        endingChecksRan_ = true;
+        checkCompletion();
+        if (notice_ || pieceFading_) {
+            return;
+        }
+    }
     const int found = collectedCount();
     const bool finished = found == ItemsToComplete || (found == ItemsToUnlock && attempt_ == 1) ||
                           (attempt_ == 2 && found - collectedBefore_ == ItemsToUnlock);

@@ -116,9 +116,7 @@ bool GoalBot::play(int frameLimit, int findLimit) {
                 return false;
             }
             clicked_.insert(target);
-            if (lastGoalClicked() || (findLimit > 0 && static_cast<int>(clicked_.size()) >= findLimit)) {
-                // Its landing ends the scene, which then leaves for another
-                // screen: the script waits for that, this process does not.
+            if (findLimit > 0 && static_cast<int>(clicked_.size()) >= findLimit) {
                 return true;
             }
             idleSince = frames_;
@@ -194,16 +192,4 @@ void GoalBot::reportHidden() const {
                       << (goal->getRenderer()->isEnabled() ? "nowhere visible" : "not on the panel") << "\n";
         }
     }
-}
-
-bool GoalBot::lastGoalClicked() const {
-    if (scene_.getCurrentStep() + 1 < scene_.getMechanics().size()) {
-        return false;
-    }
-    for (Item* goal : ItemRegistry::instance().items(ItemRegistry::Goals, scene_.getSceneId())) {
-        if (!clicked_.count(goal)) {
-            return false;
-        }
-    }
-    return true;
 }

@@ -23,9 +23,10 @@ public:
     GoalBot(TestApp& app, ChronaScene& scene, std::ostream& script, int step)
         : app_(app), scene_(scene), script_(script), step_(step) {}
 
-    // Plays until the last goal of the last step has been clicked, the scene
-    // ends its visit, or findLimit goals have been clicked (when it is above
-    // 0); false when the goals ran out of sight or frameLimit frames passed.
+    // Plays until the scene ends its visit (after its last step, or earlier
+    // by its rules) or findLimit goals have been clicked (when it is above 0),
+    // answering the messages on the way; false when the goals ran out of
+    // sight or frameLimit frames passed.
     bool play(int frameLimit, int findLimit = 0);
     // Waits for the scene's message (a notification) and clicks its first
     // button once it can be pressed; false when none shows within frameLimit.
@@ -52,8 +53,6 @@ private:
     bool pressFinds(Item* goal, int x, int y) const;
     // Names the goals still to find, for a run that got stuck.
     void reportHidden() const;
-    // True once every goal of the last step has been clicked.
-    bool lastGoalClicked() const;
 
     TestApp& app_;
     ChronaScene& scene_;

@@ -142,6 +142,7 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
         EXPECT_EQ(first.present.collectedItems.size(), 30u);
         EXPECT_TRUE(first.present.goalItems.empty());
         EXPECT_EQ(first.present.badge, 0) << "a first visit within the time limit wins gold";
+        EXPECT_FALSE(first.present.completed) << "the visit that wins the badge leaves completing to the next";
         EXPECT_EQ(first.past.collectedItems.size(), 10u);
         EXPECT_FALSE(first.past.goalItems.empty()) << "the goals of the step being played";
         EXPECT_TRUE(first.firstFlag) << "the tenth find opened the portal for good";

@@ -284,3 +284,39 @@ TEST_F(ChronaSceneTest, CompletingBothTimesOfALocationUnlocksItsPiece) {
     run(2000);
     EXPECT_EQ(top(), "piece:1");
 }
+
+TEST_F(ChronaSceneTest, APresentWhoseBadgeVisitFoundAllThirtyIsCompletedOnTheNextVisit) {
+    open(102);
+    find(102, 10);
+    ASSERT_EQ(state(102).badge, 0) << "gold at the first step";
+    find(102, 10);
+    find(102, 10);
+    // The visit that won the badge does not complete the scene; it goes on to the past.
+    EXPECT_FALSE(state(102).completed);
+    EXPECT_EQ(top(), "scene:202");
+
+    // Back in the present (sent there from the past), every step is played:
+    // the visit completes the scene, says so, and goes on once it is read.
+    app.leaveAllStates();
+    ChronaScene* again = open(102);
+    EXPECT_TRUE(findable(102).empty());
+    EXPECT_TRUE(state(102).completed);
+    EXPECT_TRUE(player->locationFlag(2, PlayerProfile::Flag::First));
+    ASSERT_NE(again->getNotice(), nullptr) << "the present is completed, the past is not yet";
+    again->onDialogClosed(ChronaScene::PresentCompleted, 0);
+    run(3000);
+    EXPECT_EQ(top(), "scene:202");
+}
+
+TEST_F(ChronaSceneTest, AScenePlayedUpToAStepResumesAtTheStepAfterIt) {
+    player->setLocationFlag(2, PlayerProfile::Flag::First, true);
+    for (int i = 0; i < 20; ++i) {
+        state(202).collectedItems.emplace_back(i, 202);
+    }
+    state(202).attempts = 1;
+    ChronaScene* scene = open(202);
+    EXPECT_EQ(scene->getCurrentStep(), 2) << "twenty found: the third step";
+    EXPECT_EQ(findable(202).size(), 10u);
+    find(202, 10);
+    EXPECT_TRUE(state(202).completed) << "the portal is open and all thirty are found";
+}
