@@ -4,7 +4,6 @@
 #include "engine/actions/TinyRelIncrementator.hpp"
 #include "engine/app/GameApp.hpp"
 #include "engine/audio/Music.hpp"
-#include "engine/config/Config.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/render/TextureFactory.hpp"
@@ -112,7 +111,7 @@ void NewLocationScreen::drawForeground(Graphics* graphics) {
                             pinPicture, Color(255, 255, 255, static_cast<unsigned char>(pinAlpha_)));
     }
     if (Font* prompt = shared.trajanPro14) {
-        StoryText::centredLine(graphics, prompt, Config::instance().getHeight() - prompt->getLineHeight(),
+        StoryText::centredLine(graphics, prompt, MenuLook::screenHeight() - prompt->getLineHeight(),
                         MenuLook::label("CLICK_TO_CONTINUE"));
     }
     const int location = locationNumber();

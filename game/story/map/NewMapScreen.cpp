@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/app/GameApp.hpp"
-#include "engine/config/Config.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/render/TextureFactory.hpp"
@@ -194,11 +193,9 @@ void NewMapScreen::drawBackground(Graphics* graphics) {
 
 void NewMapScreen::drawForeground(Graphics* graphics) {
     const SharedResources& shared = SharedResources::instance();
-    const int width = Config::instance().getWidth();
     if (Font* title = shared.trajanPro22FX) {
-        StoryText::box(graphics, title, IntRect(0, kTitleY, width, title->getLineHeight()),
-                     MenuLook::label(view_ == MapPins::PastView ? "PAST_LOCATIONS" : "PRESENT_LOCATIONS"),
-                     Font::kAlignTop);
+        StoryText::centredLine(graphics, title, kTitleY,
+                               MenuLook::label(view_ == MapPins::PastView ? "PAST_LOCATIONS" : "PRESENT_LOCATIONS"));
     }
     const int shownScene = hoveredScene_ >= 0 ? hoveredScene_ : selected_;
     std::string text = MenuLook::label("COMPLETE_LOCATIONS_HINT");

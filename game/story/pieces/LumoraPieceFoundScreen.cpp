@@ -9,7 +9,6 @@
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
 #include "engine/audio/Music.hpp"
-#include "engine/config/Config.hpp"
 #include "engine/core/Log.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
@@ -142,11 +141,10 @@ void LumoraPieceFoundScreen::onEnter() {
 void LumoraPieceFoundScreen::buildReveal() {
     effect_ = std::make_unique<AnimationPlayer>(this, &MenuServices::current().textures());
     effect_->loadAnimation(EffectFile, kEffectId);
-    const Config& config = Config::instance();
     const int bigWidth = bigPiece_ ? bigPiece_->getWidth() : 0;
     const int bigHeight = bigPiece_ ? bigPiece_->getHeight() : 0;
-    bigX_ = static_cast<int>(config.getWidth() * 0.5f - bigWidth * 0.5f);
-    bigY_ = static_cast<int>(config.getHeight() * 0.5f - bigHeight * 0.5f);
+    bigX_ = static_cast<int>(MenuLook::screenWidth() * 0.5f - bigWidth * 0.5f);
+    bigY_ = static_cast<int>(MenuLook::screenHeight() * 0.5f - bigHeight * 0.5f);
     // Without a record of the piece it stays where it is and keeps its size.
     int targetX = bigX_;
     int targetY = bigY_;
@@ -190,10 +188,9 @@ void LumoraPieceFoundScreen::onUpdate(int milliseconds) {
     if (startEffect_) {
         startEffect_ = false;
         if (Animation2D* burst = effect_->getAnimation(kEffectId)) {
-            const Config& config = Config::instance();
             effect_->playAnimation(kEffectId, kEffectDepth,
-                                   static_cast<int>(config.getWidth() * 0.5f - burst->getWidth() * 0.5f),
-                                   static_cast<int>(config.getHeight() * 0.5f - burst->getHeight() * 0.5f),
+                                   static_cast<int>(MenuLook::screenWidth() * 0.5f - burst->getWidth() * 0.5f),
+                                   static_cast<int>(MenuLook::screenHeight() * 0.5f - burst->getHeight() * 0.5f),
                                    getWidgetManager());
         }
     }
@@ -218,16 +215,14 @@ void LumoraPieceFoundScreen::drawBackground(Graphics* graphics) {
         }
     }
     if (darkVisible_) {
-        const Config& config = Config::instance();
-        graphics->fillRect(0, 0, config.getWidth(), config.getHeight(),
+        graphics->fillRect(0, 0, MenuLook::screenWidth(), MenuLook::screenHeight(),
                            Color(0, 0, 0, static_cast<unsigned char>(darkAlpha_)));
     }
 }
 
 void LumoraPieceFoundScreen::drawCentred(Graphics* graphics, Texture* texture, const Color& color) const {
-    const Config& config = Config::instance();
-    graphics->drawImage(static_cast<int>(config.getWidth() * 0.5f - texture->getWidth() * 0.5f),
-                        static_cast<int>(config.getHeight() * 0.5f - texture->getHeight() * 0.5f), texture, color);
+    graphics->drawImage(static_cast<int>(MenuLook::screenWidth() * 0.5f - texture->getWidth() * 0.5f),
+                        static_cast<int>(MenuLook::screenHeight() * 0.5f - texture->getHeight() * 0.5f), texture, color);
 }
 
 void LumoraPieceFoundScreen::drawPrompt(Graphics* graphics, const std::string& key) const {
@@ -235,7 +230,7 @@ void LumoraPieceFoundScreen::drawPrompt(Graphics* graphics, const std::string& k
     if (!font) {
         return;
     }
-    StoryText::centredLine(graphics, font, Config::instance().getHeight() - font->getLineHeight(),
+    StoryText::centredLine(graphics, font, MenuLook::screenHeight() - font->getLineHeight(),
                            MenuLook::label(key));
 }
 

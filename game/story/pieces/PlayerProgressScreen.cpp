@@ -1,7 +1,6 @@
 #include "game/story/pieces/PlayerProgressScreen.hpp"
 
 #include "engine/app/GameApp.hpp"
-#include "engine/config/Config.hpp"
 #include "engine/dialogs/MessageQuestionDialog.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
@@ -102,7 +101,7 @@ void PlayerProgressScreen::onEnter() {
                                 TarvikButtonStyle::standard(normal, resources.getTexture("PLAYER_PROGRESS_BTN_O"),
                                                             SharedResources::instance().trajanPro17B,
                                                             MenuLook::label("OK")));
-    ok->setGeometry(Config::instance().getWidth() / 2 - normal->getWidth() / 2, kOkY, normal->getWidth(),
+    ok->setGeometry(MenuLook::screenWidth() / 2 - normal->getWidth() / 2, kOkY, normal->getWidth(),
                     normal->getHeight());
     addWidget(ok);
     addLine(caption_.empty() ? "Player: " + (player ? player->name : std::string()) : caption_, 100);
@@ -112,7 +111,7 @@ void PlayerProgressScreen::onEnter() {
 void PlayerProgressScreen::addLine(const std::string& text, int y) {
     Font* font = SharedResources::instance().trajanPro22FX;
     auto* label = new TextLabel(text, font, kInk, TextLabel::kModeCentered);
-    label->setGeometry(0, y, Config::instance().getWidth(), font ? font->getLineHeight() : 0);
+    label->setGeometry(0, y, MenuLook::screenWidth(), font ? font->getLineHeight() : 0);
     addWidget(label);
 }
 
