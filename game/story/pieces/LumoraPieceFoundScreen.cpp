@@ -188,6 +188,8 @@ void LumoraPieceFoundScreen::onUpdate(int milliseconds) {
     if (startEffect_) {
         startEffect_ = false;
         if (Animation2D* burst = effect_->getAnimation(kEffectId)) {
+            // The burst is only seen: a click goes through it to the screen.
+            burst->setEnabled(false);
             effect_->playAnimation(kEffectId, kEffectDepth,
                                    static_cast<int>(MenuLook::screenWidth() * 0.5f - burst->getWidth() * 0.5f),
                                    static_cast<int>(MenuLook::screenHeight() * 0.5f - burst->getHeight() * 0.5f),
