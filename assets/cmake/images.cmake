@@ -1,10 +1,8 @@
 # Every assets/art/**/NAME.svg becomes build/content/**/NAME.png, rendered by
 # svgbake at the SVG's own width and height: adding a picture is adding one
-# SVG file. The painting under art/painting/ is cut into pieces instead
-# (storyart.cmake).
+# SVG file.
 file(GLOB_RECURSE ART_SVGS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}/art
      CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/art/*.svg)
-list(FILTER ART_SVGS EXCLUDE REGEX "^painting/")
 foreach(rel ${ART_SVGS})
   set(src ${CMAKE_CURRENT_SOURCE_DIR}/art/${rel})
   string(REGEX REPLACE "\\.svg$" ".png" png ${rel})

@@ -1,9 +1,9 @@
-# The lost painting: tools/piececut cuts art/painting/Lumora.svg into its 20
+# The lost painting: tools/piececut cuts assets/painting/Lumora.svg into its 20
 # pieces with their enlarged versions and Pieces.xml, and lays the empty frame
-# (on the room art/painting/Gallery.svg) that the pieces are placed into.
+# (on the room assets/painting/Gallery.svg) that the pieces are placed into.
 # Replacing the painting is replacing Lumora.svg.
-set(PAINTING_SVG ${CMAKE_CURRENT_SOURCE_DIR}/art/painting/Lumora.svg)
-set(PAINTING_ROOM_SVG ${CMAKE_CURRENT_SOURCE_DIR}/art/painting/Gallery.svg)
+set(PAINTING_SVG ${CMAKE_CURRENT_SOURCE_DIR}/painting/Lumora.svg)
+set(PAINTING_ROOM_SVG ${CMAKE_CURRENT_SOURCE_DIR}/painting/Gallery.svg)
 set(PIECES_XML ${CHRONA_CONTENT_DIR}/images/LumoraPieces/Pieces.xml)
 add_custom_command(OUTPUT ${PIECES_XML} ${CHRONA_CONTENT_DIR}/images/LumoraPieces/LumoraBGEmpty.png
   COMMAND piececut ${PAINTING_SVG} ${PAINTING_ROOM_SVG} ${CHRONA_CONTENT_DIR}

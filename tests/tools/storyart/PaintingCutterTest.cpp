@@ -15,7 +15,7 @@
 
 namespace {
 
-const std::string kPainting = std::string(CHRONA_TEST_DATA_DIR) + "/../../assets/art/painting/";
+const std::string kPainting = std::string(CHRONA_TEST_DATA_DIR) + "/../../assets/painting/";
 
 // The check of a cut painting in a content folder, as one text.
 std::string check(const std::string& folder) {
