@@ -8,6 +8,7 @@
 #include "game/story/pieces/LumoraPieceFoundScreen.hpp"
 #include "game/story/pieces/PieceStory.hpp"
 #include "game/story/pieces/PlayerProgressScreen.hpp"
+#include "support/LogCapture.hpp"
 #include "tests/game/menus/MenuFixture.hpp"
 #include "tests/game/story/StorySessions.hpp"
 
@@ -127,4 +128,25 @@ TEST_F(PieceScreensTest, TheProgressScreenListsBadgesOfOpenedScenesAndResetsAtTh
     EXPECT_TRUE(ada().sessions.empty()) << "the journey starts over";
     ASSERT_FALSE(factory_->made.empty());
     EXPECT_EQ(factory_->made.back(), "mainMenu");
+}
+
+TEST_F(PieceScreensTest, AMissingEnlargedPieceIsNamedAndTheSmallPieceStandsIn) {
+    // The enlarged pictures load empty, as a missing file does in the game.
+    struct WithoutEnlargements : TextureFactory {
+        Texture* load(const std::string& path, ImageFilter*, int) override {
+            const int side = path.find("/Big/") == std::string::npos ? 64 : 0;
+            return new FakeTexture(side, side, side, side);
+        }
+    } textures;
+    services_.textureSource = &textures;
+    LogCapture said;
+    LumoraPieceFoundScreen* screen = push(new LumoraPieceFoundScreen(false, 0));
+    EXPECT_EQ(screen->unlockedPiece(), 7);
+    const std::vector<std::string> lines = said.take();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("Big/Piece08.png: the enlarged piece is missing"), std::string::npos) << lines[0];
+    frames(80, 100);
+    EXPECT_TRUE(screen->isPromptShown()) << "the reveal runs all the same";
+    EXPECT_NEAR(screen->bigPieceScale(), 1.0f, 0.001f) << "the small piece, shown at its own size in the end";
+    services_.textureSource = nullptr;
 }
