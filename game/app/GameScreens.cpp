@@ -4,13 +4,12 @@
 
 #include "engine/app/GameApp.hpp"
 #include "engine/config/Config.hpp"
-#include "engine/text/LabelManager.hpp"
+#include "engine/resources/ResourceManager.hpp"
 #include "game/app/MyApp.hpp"
 #include "game/menus/InGameMenu.hpp"
 #include "game/menus/MainMenu.hpp"
 #include "game/menus/NewQuitDialogScreen.hpp"
 #include "game/menus/OptionsMenu.hpp"
-#include "game/persistence/PlayerProfiles.hpp"
 #include "game/persistence/screens/PlayerProfilesMenu.hpp"
 #include "game/scene/ChronaScene.hpp"
 #include "game/story/cutscenes/CutscenePlaceHolder.hpp"
@@ -19,7 +18,11 @@
 #include "game/story/flow/DialogRequest.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
-#include "game/story/map/NewMapScreenListener.hpp"
+#include "game/story/map/MapPins.hpp"
+#include "game/story/map/NewLocationScreen.hpp"
+#include "game/story/map/NewMapScreen.hpp"
+#include "game/story/pieces/LumoraPieceFoundScreen.hpp"
+#include "game/story/pieces/PlayerProgressScreen.hpp"
 
 namespace {
 
@@ -32,39 +35,6 @@ GameFlow& flow() {
 ScreenBase* flowPlaceHolder(const std::string& type, const std::string& file) {
     return new PlaceHolderScreen(type, type, file,
                                  PlaceHolderScreen::handOverTo([] { return flow().nextScreen(true); }));
-}
-
-// The first scene of the current session that is not completed, -1 when
-// every one is.
-int firstOpenScene() {
-    const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
-    const SessionRecord* session = player ? player->currentSessionRecord() : nullptr;
-    if (!session) {
-        return -1;
-    }
-    for (const auto& location : session->locations) {
-        if (!location->present.completed) {
-            return location->present.sceneId;
-        }
-        if (!location->past.completed) {
-            return location->past.sceneId;
-        }
-    }
-    return -1;
-}
-
-// The map of the flow, until it is drawn: it takes the scene the player is on
-// (or the first one still open) as the choice.
-ScreenBase* flowMapPlaceHolder() {
-    return new PlaceHolderScreen(ScreenTypes::Map, ScreenTypes::Map, "the next open location is chosen",
-                                 PlaceHolderScreen::handOverTo([] {
-                                     const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
-                                     int scene = player ? player->currentScene : -1;
-                                     if (scene < 0) {
-                                         scene = firstOpenScene();
-                                     }
-                                     return scene < 0 ? flow().nextScreen(true) : flow().chooseLocation(scene);
-                                 }));
 }
 
 ScreenBase* dialoguePlaceHolder(const FlowParameters& parameters) {
@@ -80,13 +50,9 @@ ScreenBase* dialoguePlaceHolder(const FlowParameters& parameters) {
     return new PlaceHolderScreen(ScreenTypes::DialogScreen, ScreenTypes::DialogScreen, file, std::move(leave));
 }
 
-ScreenBase* newLocationPlaceHolder(const FlowParameters& parameters) {
-    const int sceneId = parameters.number("sceneId", -1);
-    const bool advance = parameters.flag("advance");
-    const std::string name = gameApp() ? gameApp()->getLabelManager()->getLabel("SCENE_" + std::to_string(sceneId))
-                                       : std::to_string(sceneId);
-    return new PlaceHolderScreen(ScreenTypes::NewLocation, ScreenTypes::NewLocation, name,
-                                 PlaceHolderScreen::handOverTo([advance] { return flow().nextScreen(advance); }));
+ScreenBase* newLocation(const FlowParameters& parameters) {
+    return new NewLocationScreen(std::string(), parameters.number("sceneId", -1), parameters.number("musicId", -1),
+                                 parameters.flag("advance"));
 }
 
 ScreenBase* timeTravelScene(const FlowParameters& parameters) {
@@ -95,16 +61,6 @@ ScreenBase* timeTravelScene(const FlowParameters& parameters) {
         scene->drawChoicesFrom(app->getRunSeed());
     }
     return scene;
-}
-
-ScreenBase* progressPlaceHolder() {
-    return new PlaceHolderScreen(ScreenTypes::PlayerProgress, ScreenTypes::PlayerProgress, "",
-                                 PlaceHolderScreen::handOverTo([] {
-                                     if (PlayerProfile* player = PlayerProfiles::instance().currentProfile()) {
-                                         player->started = true;
-                                     }
-                                     return flow().screens()->mainMenu();
-                                 }));
 }
 
 }  // namespace
@@ -129,9 +85,13 @@ void GameScreens::registerCreators(GameFlow& flow) {
         return flowPlaceHolder(ScreenTypes::Animation, p.text("configPath", "MOCK"));
     });
     flow.registerCreator(ScreenTypes::DialogScreen, dialoguePlaceHolder);
-    flow.registerCreator(ScreenTypes::Map, [](const FlowParameters&) { return flowMapPlaceHolder(); });
-    flow.registerCreator(ScreenTypes::NewLocation, newLocationPlaceHolder);
-    flow.registerCreator(ScreenTypes::PlayerProgress, [](const FlowParameters&) { return progressPlaceHolder(); });
+    flow.registerCreator(ScreenTypes::Map, [](const FlowParameters&) {
+        return new NewMapScreen(nullptr, MapPins::PresentView, MapPins::NormalMode);
+    });
+    flow.registerCreator(ScreenTypes::NewLocation, newLocation);
+    flow.registerCreator(ScreenTypes::PlayerProgress, [](const FlowParameters& p) {
+        return new PlayerProgressScreen(std::string(), p.flag("overlay"));
+    });
     flow.registerCreator(ScreenTypes::MainMenu, [this](const FlowParameters&) { return mainMenu(); });
     flow.registerCreator(ScreenTypes::PlayerProfilesMenu, [this](const FlowParameters&) { return profilesMenu(); });
 }
@@ -140,25 +100,20 @@ ScreenBase* GameScreens::logos() {
     return new LogoSeqManager(Config::instance().getLogoScreens());
 }
 
-ScreenBase* GameScreens::map(NewMapScreenListener* listener, int /*view*/, int /*mode*/) {
-    if (!listener) {
-        return flowMapPlaceHolder();
-    }
-    return new PlaceHolderScreen(ScreenTypes::Map, ScreenTypes::Map, "back to the scene",
-                                 PlaceHolderScreen::uncover([listener] {
-                                     listener->mapAction(NewMapScreenListener::Closed, -1);
-                                 }));
+ScreenBase* GameScreens::map(NewMapScreenListener* listener, int view, int mode) {
+    return new NewMapScreen(listener, view, mode);
 }
 
 ScreenBase* GameScreens::pieceFound(int location) {
-    // The painting is not drawn yet: a new piece leads on as continuing the game does.
-    if (location < 0) {
-        return new PlaceHolderScreen("LumoraPieceFoundScreen", "LumoraPieceFoundScreen", "",
-                                     PlaceHolderScreen::handOverTo([this] { return mainMenu(); }));
+    // After a scene the frozen picture of it and its unlocked piece stand
+    // behind the painting until the piece screen takes them over.
+    MyApp* app = myApp();
+    if (location >= 0 && app) {
+        ResourceManager* global = app->getResourceManager();
+        app->setBackdrop(global->getTexture(LumoraPieceFoundScreen::GrabKey));
+        app->setOverlay(global->getTexture(LumoraPieceFoundScreen::UnlockedKey));
     }
-    return new PlaceHolderScreen("LumoraPieceFoundScreen", "LumoraPieceFoundScreen",
-                                 "a piece of location " + std::to_string(location),
-                                 PlaceHolderScreen::handOverTo([] { return flow().continueGame(); }));
+    return new LumoraPieceFoundScreen(location < 0, location);
 }
 
 ScreenBase* GameScreens::sceneIntro(int /*sceneId*/, SceneIntroListener* /*listener*/) {

@@ -20,6 +20,8 @@
 #include "engine/render/TextureFactory.hpp"
 #include "game/content/FontCheck.hpp"
 #include "game/content/LabelCheck.hpp"
+#include "game/content/MapCheck.hpp"
+#include "game/content/PieceCheck.hpp"
 #include "game/content/SceneCheck.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
@@ -105,6 +107,8 @@ ContentReport ContentChecker::run() {
     checkSounds();
     checkAnimations();
     checkFlow();
+    PieceCheck(files_).run();
+    MapCheck(files_, labels).run();
     SceneCheck(files_, labels, parameters_, language).run();
     labels.finish(fonts.glyphs());
     return report_;

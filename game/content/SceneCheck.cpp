@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "engine/core/RandomSource.hpp"
-#include "engine/render/SDLSurfaceImage.hpp"
+#include "game/content/AlphaPicture.hpp"
 #include "game/scene/data/GoalChooser.hpp"
 #include "game/scene/data/Item.hpp"
 #include "game/scene/data/ItemRegistry.hpp"
@@ -12,30 +12,6 @@
 #include "game/scene/data/SceneMechanics.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
-
-namespace {
-
-// Alpha bytes of a picture, row by row; empty when it cannot be read.
-struct AlphaPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> alpha;
-
-    explicit AlphaPicture(const std::string& path) {
-        SDLSurfaceImage image(path);
-        width = image.getWidth();
-        height = image.getHeight();
-        alpha.resize(static_cast<std::size_t>(width) * height);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                alpha[static_cast<std::size_t>(y) * width + x] = image.getPixel(x, y).a;
-            }
-        }
-    }
-    unsigned char at(int x, int y) const { return alpha[static_cast<std::size_t>(y) * width + x]; }
-};
-
-}  // namespace
 
 void SceneCheck::run() {
     readFlowPaths();

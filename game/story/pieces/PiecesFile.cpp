@@ -18,15 +18,20 @@ bool PiecesFile::load(const std::string& fileName) {
     for (const auto* item = root->FirstChildElement("Item"); item; item = item->NextSiblingElement("Item")) {
         const char* id = item->Attribute("id");
         if (!id) {
+            file.warn(item, "the Item lacks id; the pieces from here on are not read");
             break;
         }
         pieceIds_.push_back(XmlFile::number(item, "id"));
         const char* image = item->Attribute("image");
         const char* x = item->Attribute("x");
         const char* y = item->Attribute("y");
-        drawable = drawable && image && *image && x && y;
+        if (drawable && !(image && *image && x && y)) {
+            file.warn(item, "the Item needs an image, x and y; the pictures from here on are not shown");
+            drawable = false;
+        }
         if (drawable) {
-            pieces_.push_back(Piece{pieceIds_.back(), image, XmlFile::number(item, "x"), XmlFile::number(item, "y")});
+            pieces_.push_back(Piece{pieceIds_.back(), image, XmlFile::number(item, "x"), XmlFile::number(item, "y"),
+                                    item->GetLineNum()});
         }
     }
     return true;

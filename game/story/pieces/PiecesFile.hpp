@@ -13,6 +13,7 @@ public:
         std::string image;  // under imagePath()
         int x = 0;
         int y = 0;
+        int line = 0;  // of its Item in the file
     };
 
     // A missing or broken file leaves everything empty and says so in one

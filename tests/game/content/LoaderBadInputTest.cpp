@@ -26,6 +26,7 @@
 #include "game/scene/data/SceneItemLoader.hpp"
 #include "game/scene/data/SceneMechanics.hpp"
 #include "game/scene/renderers/ItemRendererFactory.hpp"
+#include "game/story/map/MapFile.hpp"
 #include "game/story/pieces/PiecesFile.hpp"
 #include "support/FakeTextureFactory.hpp"
 #include "support/LogCapture.hpp"
@@ -83,7 +84,8 @@ std::vector<Loader> loaders() {
          [](const std::string& p) { ItemRendererFactory().loadRules(p); }},
         {"mechanics", kContent + "/config/scene/mech_location00_present.xml", "<",
          [](const std::string& p) { SceneMechanics().load(p); }},
-        {"pieces", kData + "/story/Pieces.xml", "<", [](const std::string& p) { PiecesFile().load(p); }},
+        {"pieces", kContent + "/images/LumoraPieces/Pieces.xml", "<", [](const std::string& p) { PiecesFile().load(p); }},
+        {"map", kContent + "/config/NewMapScreen.xml", "<", [](const std::string& p) { MapFile().load(p); }},
         {"parameters", kContent + "/config/GameParameters.cfg", "EndConfigFile",
          [](const std::string& p) { ConfigFile{p}; }},
     };

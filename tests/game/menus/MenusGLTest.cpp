@@ -1,68 +1,21 @@
-#include <filesystem>
-
-#include "engine/render/GLTextureFactory.hpp"
 #include "engine/render/ImageGraphics.hpp"
 #include "engine/widgets/TextLabel.hpp"
-#include "engine/render/PngWriter.hpp"
-#include "engine/render/SDLSurfaceImage.hpp"
 #include "engine/resources/ResourceManager.hpp"
-#include "game/app/SharedResources.hpp"
 #include "game/menus/InGameMenu.hpp"
 #include "game/menus/MainMenu.hpp"
 #include "game/menus/NewQuitDialogScreen.hpp"
 #include "game/menus/OptionsMenu.hpp"
 #include "game/persistence/screens/PlayerNameEntry.hpp"
 #include "game/persistence/screens/PlayerProfilesMenu.hpp"
-#include "support/GLWindow.hpp"
-#include "tests/game/menus/MenuFixture.hpp"
+#include "tests/game/menus/MenuGLFixture.hpp"
 
 namespace {
 
 // The menus drawn from the shipped art, fonts and labels in a real OpenGL
-// context; each state is photographed in window-sized tiles (the screens
-// draw from an identity matrix, so each tile moves them by their offsets).
-class MenusGLTest : public MenuFixture {
+// context (photographs under build/tmp/menus-NAME.png).
+class MenusGLTest : public MenuGLFixture {
 protected:
-    void SetUp() override {
-        MenuFixture::SetUp();
-        GLWindow::get();
-        services_.textureSource = &textures_;
-        SharedResources::instance().preload(*app_->getResourceManager(), textures_);
-    }
-    void TearDown() override {
-        MenuFixture::TearDown();
-        SharedResources::reset();
-    }
-
-    std::unique_ptr<SDLSurfaceImage> shoot(const std::string& name) {
-        GLWindow& window = GLWindow::get();
-        auto shot = std::make_unique<SDLSurfaceImage>(1024, 768);
-        const Rect whole(0, 0, static_cast<float>(GLWindow::Width), static_cast<float>(GLWindow::Height));
-        for (int ty = 0; ty < 768; ty += GLWindow::Height) {
-            for (int tx = 0; tx < 1024; tx += GLWindow::Width) {
-                for (GameState* state : app_->getStates()) {
-                    static_cast<ScreenBase*>(state)->setOffsets(-tx, -ty);
-                }
-                window.beginFrame();
-                app_->drawStates(&window.graphics());
-                const std::unique_ptr<SDLSurfaceImage> tile = window.readFrame();
-                shot->graphics()->drawImage(tx, ty, tile.get(), whole, false);
-            }
-        }
-        for (GameState* state : app_->getStates()) {
-            static_cast<ScreenBase*>(state)->setOffsets(0, 0);
-        }
-        const std::string dir = std::string(CHRONA_BINARY_DIR) + "/tmp";
-        std::filesystem::create_directories(dir);
-        writePng(shot->getSurface(), dir + "/menus-" + name + ".png");
-        return shot;
-    }
-    static int brightness(const SDLSurfaceImage& shot, int x, int y) {
-        const Color c = shot.getPixel(x, y);
-        return c.r + c.g + c.b;
-    }
-
-    GLTextureFactory textures_;
+    MenusGLTest() : MenuGLFixture("menus-") {}
 };
 
 TEST_F(MenusGLTest, EveryMenuIsDrawnFromItsArt) {

@@ -13,7 +13,13 @@ const std::string kData = CHRONA_TEST_DATA_DIR;
 
 TEST(PiecesFile, DrawablePiecesStopAtTheFirstIncompleteItemAndIdsAtTheFirstWithoutId) {
     PiecesFile file;
+    LogCapture said;
     ASSERT_TRUE(file.load(kData + "/story/Pieces.xml"));
+    const std::vector<std::string> lines = said.take();
+    ASSERT_EQ(lines.size(), 2u) << "one line where the pictures end, one where the ids end";
+    EXPECT_NE(lines[0].find("Pieces.xml:5:"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[1].find("Pieces.xml:7:"), std::string::npos) << lines[1];
+    EXPECT_EQ(file.pieces()[0].line, 3);
     EXPECT_EQ(file.imagePath(), "content/images/LumoraPieces/");
     EXPECT_EQ(file.bigPiecesPath(), "content/images/LumoraPieces/Big/");
     EXPECT_EQ(file.pieceIds(), (std::vector<int>{0, 7, 9, 3}));
