@@ -146,7 +146,7 @@ TEST_F(Klotsky, AnUnreadableBoardCountsAsSolvedAndResetRereadsTheFile) {
 
 TEST_F(Klotsky, EveryShippedBoardIsSolvableInFiveMovesOrMoreAndTheSolutionWorks) {
     int previous = 0;
-    for (const char* name : {"klotsky01.xml", "klotsky02.xml"}) {
+    for (const char* name : {"klotsky01.xml", "klotsky02.xml", "klotsky03.xml"}) {
         KlotskiPuzzle puzzle;
         ASSERT_TRUE(puzzle.load(std::string(CHRONA_CONTENT_DIR) + "/config/minigames/Klotsky/" + name)) << name;
         const KlotskySolver::Result result = KlotskySolver::solve(puzzle);
