@@ -20,6 +20,7 @@
 #include "engine/render/TextureFactory.hpp"
 #include "game/content/FontCheck.hpp"
 #include "game/content/LabelCheck.hpp"
+#include "game/content/MinigameCheck.hpp"
 #include "game/content/SceneCheck.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
@@ -105,6 +106,7 @@ ContentReport ContentChecker::run() {
     checkSounds();
     checkAnimations();
     checkFlow();
+    MinigameCheck(files_).run();
     SceneCheck(files_, labels, parameters_, language).run();
     labels.finish(fonts.glyphs());
     return report_;
