@@ -12,6 +12,7 @@
 #include "game/menus/OptionsMenu.hpp"
 #include "game/minigames/MgPlaceHolder.hpp"
 #include "game/minigames/klotsky/MgKlotsky.hpp"
+#include "game/minigames/memory/MgMemory.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/persistence/screens/PlayerProfilesMenu.hpp"
 #include "game/scene/ChronaScene.hpp"
@@ -113,12 +114,11 @@ ScreenBase* progressPlaceHolder() {
 
 void GameScreens::registerCreators(GameFlow& flow) {
     flow.registerCreator(ScreenTypes::Scene, [](const FlowParameters& p) { return timeTravelScene(p); });
-    for (const char* type : {ScreenTypes::MgMemory, ScreenTypes::MgConcentricDials}) {
-        const std::string name = type;
-        flow.registerCreator(name, [name](const FlowParameters& p) {
-            return flowPlaceHolder(name, p.text("configFile"));
-        });
-    }
+    flow.registerCreator(ScreenTypes::MgConcentricDials, [](const FlowParameters& p) {
+        return flowPlaceHolder(ScreenTypes::MgConcentricDials, p.text("configFile"));
+    });
+    flow.registerCreator(ScreenTypes::MgMemory,
+                         [](const FlowParameters& p) { return new MgMemory(p.text("configFile")); });
     flow.registerCreator(ScreenTypes::MgKlotsky,
                          [](const FlowParameters& p) { return new MgKlotsky(p.text("configFile")); });
     flow.registerCreator(ScreenTypes::MgShooter, [](const FlowParameters&) {

@@ -17,9 +17,8 @@ TEST_F(Minigames, EachLeaveCodeLeadsWhereItShould) {
         const char* next;
         int position;
     };
-    // Skip and done move the story on; the main menu leaves the flow where it is.
+    // Skip moves the story on (as done does, see Escape); the main menu leaves the flow where it is.
     for (const Case& c : {Case{ResultCodes::MinigameSkip, "after the minigame", 1},
-                          Case{ResultCodes::MinigameDone, "after the minigame", 1},
                           Case{ResultCodes::MinigameMainMenu, "mainMenu", 0}}) {
         GameFlow::instance().setPosition(0);
         auto* game = new MgPlaceHolder("Caption", false, &textures);

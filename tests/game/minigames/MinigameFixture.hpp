@@ -41,9 +41,11 @@ protected:
             app.updateStates(16);
         }
     }
-    // Starts the screen and runs it until its entering has ended.
+    // Starts the screen (unless it is on top already) and runs it until its entering has ended.
     void show(ScreenBase* screen) {
-        app.startState(screen);
+        if (app.topState() != screen) {
+            app.startState(screen);
+        }
         for (int i = 0; i < 100 && screen->getPhase() != ScreenBase::Shown; ++i) {
             app.updateStates(16);
         }

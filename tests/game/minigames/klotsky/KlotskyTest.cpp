@@ -117,9 +117,11 @@ TEST_F(Klotsky, DraggingMovesAPieceACellPerQuarterOfItsExtentAlongItsAxisOnly) {
     drag(goal, 30, 0);
     EXPECT_TRUE(game->isSolved());
     EXPECT_TRUE(game->isPuzzleSolved());
+    release(goal);
     // The congratulation follows, then the flow goes on.
     run(1100);
     ASSERT_NE(game->getSolvedDialog(), nullptr);
+    run(3000);  // the dialogue has opened
     game->onKeyEvent(key(MiniGameBase::EscapeKey));
     runUntilGone(game);
     EXPECT_EQ(topName(), "after the minigame");
