@@ -183,6 +183,8 @@ void MyApp::startMinigame(GameFlow& flow) {
             break;
         }
     }
+    // A seeded run deals the same cards and draws the same choices every time.
+    ProcessRandom::instance().seed(getRunSeed());
     ScreenBase* minigame = flow.createScreen(options_.minigameType, parameters);
     if (!minigame) {
         logError("--minigame: there is no minigame of the type %s", options_.minigameType.c_str());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <sstream>
 
 #include "game/minigames/klotsky/KlotskiPuzzle.hpp"
 
@@ -114,4 +115,29 @@ KlotskySolver::Result KlotskySolver::solve(const KlotskiPuzzle& puzzle, int maxP
     }
     std::reverse(result.moves.begin(), result.moves.end());
     return result;
+}
+
+std::string KlotskySolver::script(const KlotskiPuzzle& puzzle, const std::vector<Move>& moves) {
+    // How far each piece has slid from where the board starts it, in cells.
+    std::vector<Cell> slid(static_cast<std::size_t>(puzzle.markerCount()), Cell{0, 0});
+    std::ostringstream out;
+    for (const Move& move : moves) {
+        const KlotskiPuzzle::Marker& piece = puzzle.marker(move.marker);
+        Cell& offset = slid[static_cast<std::size_t>(move.marker)];
+        const int cells = static_cast<int>(piece.positions.size());
+        const int size = puzzle.fieldSizeInPixels();
+        const bool sideways = piece.movesHorizontally();
+        const int width = sideways ? cells * size : size;
+        const int height = sideways ? size : cells * size;
+        const int x = puzzle.markerPixelX(move.marker) + offset.second * size + width / 2;
+        const int y = puzzle.markerPixelY(move.marker) + offset.first * size + height / 2;
+        const int step = (sideways ? width : height) / 3;
+        const int dx = move.direction == KlotskiPuzzle::Left ? -1 : move.direction == KlotskiPuzzle::Right ? 1 : 0;
+        const int dy = move.direction == KlotskiPuzzle::Up ? -1 : move.direction == KlotskiPuzzle::Down ? 1 : 0;
+        out << "press " << x << ' ' << y << "\nwait 1\nmove " << x + dx * step << ' ' << y + dy * step
+            << "\nwait 1\nrelease " << x + dx * step << ' ' << y + dy * step << "\nwait 1\n";
+        offset.first += dy;
+        offset.second += dx;
+    }
+    return out.str();
 }

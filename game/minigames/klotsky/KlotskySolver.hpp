@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 class KlotskiPuzzle;
@@ -23,4 +24,8 @@ public:
     static constexpr int MaxPositions = 400000;
 
     static Result solve(const KlotskiPuzzle& puzzle, int maxPositions = MaxPositions);
+    // An input script (see InputScript) that plays the moves in the game:
+    // each piece is pressed at its middle, dragged a third of its extent the
+    // way it goes and let go. The pieces' pictures are as large as their cells.
+    static std::string script(const KlotskiPuzzle& puzzle, const std::vector<Move>& moves);
 };

@@ -33,13 +33,12 @@ void MgMemory::onEnter() {
     layOut(board);
 }
 
-std::vector<int> MgMemory::shuffledDeck(int pairs) {
+std::vector<int> MgMemory::deal(int pairs, RandomSource& random) {
     std::vector<int> deck;
     for (int pair = 0; pair < pairs; ++pair) {
         deck.push_back(pair);
         deck.push_back(pair);
     }
-    RandomSource& random = random_ ? *random_ : ProcessRandom::instance();
     for (std::size_t i = 1; i < deck.size(); ++i) {
         std::swap(deck[i], deck[static_cast<std::size_t>(random.below(static_cast<int>(i) + 1))]);
     }
@@ -60,7 +59,7 @@ void MgMemory::layOut(const MemoryBoard& board) {
         const std::string& face = board.faces[static_cast<std::size_t>(pair)];
         faces.push_back(picture("MG_MEMORY_FACE_" + face, board.imagePath + face));
     }
-    const std::vector<int> deck = shuffledDeck(pairs_);
+    const std::vector<int> deck = deal(pairs_, random_ ? *random_ : ProcessRandom::instance());
     const int x0 = static_cast<int>(
         0.5 * (gameApp()->getScreenWidth() - (board.columns - 1) * board.deltaX - board.columns * width));
     const int y0 = static_cast<int>(

@@ -30,6 +30,9 @@ public:
                       TextureFactory* textures = nullptr, RandomSource* random = nullptr);
     ~MgMemory() override;
 
+    // The pair ids of the cards in grid order: each pair twice, shuffled.
+    static std::vector<int> deal(int pairs, RandomSource& random);
+
     bool canSelect(int index) override;
     void cardOpened(int index, int pairId) override;
     void cardClosed(int index, int pairId) override;
@@ -48,7 +51,6 @@ protected:
     ScreenBase* restarted() const override;
 
 private:
-    std::vector<int> shuffledDeck(int pairs);
     void layOut(const MemoryBoard& board);
     void enableCards(bool enabled);
 
