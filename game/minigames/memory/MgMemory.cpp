@@ -4,6 +4,7 @@
 
 #include "engine/actions/ActionDelay.hpp"
 #include "engine/app/GameApp.hpp"
+#include "engine/core/Log.hpp"
 #include "engine/core/ProcessRandom.hpp"
 #include "engine/render/Graphics.hpp"
 #include "game/minigames/memory/MgMemoryItem.hpp"
@@ -60,6 +61,11 @@ void MgMemory::layOut(const MemoryBoard& board) {
         faces.push_back(picture("MG_MEMORY_FACE_" + face, board.imagePath + face));
     }
     const std::vector<int> deck = deal(pairs_, random_ ? *random_ : ProcessRandom::instance());
+    std::string dealt;
+    for (int pair : deck) {
+        dealt += " " + std::to_string(pair);
+    }
+    logInfo("%s: the cards lie%s", configFile_.c_str(), dealt.c_str());
     const int x0 = static_cast<int>(
         0.5 * (gameApp()->getScreenWidth() - (board.columns - 1) * board.deltaX - board.columns * width));
     const int y0 = static_cast<int>(
