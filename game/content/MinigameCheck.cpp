@@ -1,42 +1,60 @@
 #include "game/content/MinigameCheck.hpp"
 
 #include <filesystem>
-#include <set>
 
-#include "engine/core/Log.hpp"
 #include "engine/core/XmlFile.hpp"
 #include "game/content/ContentFiles.hpp"
 #include "game/minigames/klotsky/KlotskiPuzzle.hpp"
 #include "game/minigames/klotsky/KlotskySolver.hpp"
 #include "game/minigames/klotsky/MgKlotsky.hpp"
+#include "game/minigames/memory/MemoryBoard.hpp"
+#include "game/minigames/memory/MgMemory.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
 
 void MinigameCheck::run() {
-    std::set<std::string> boards;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(files_.path(KlotskyFolder), error)) {
-        if (entry.path().extension() == ".xml") {
-            boards.insert(KlotskyFolder + entry.path().filename().string());
-        }
-    }
-    if (files_.exists(GameFlow::FlowFile)) {
-        // The flow's own faults are the flow check's; read the same way they are reported once.
-        SceneIndex index;
-        index.load("content/config/scene/sceneIndex.xml");
-        GameFlow flow;
-        flow.load(GameFlow::FlowFile, index);
-        for (const FlowEntry& entry : flow.entries()) {
-            if (entry.type == ScreenTypes::MgKlotsky &&
-                files_.require(entry.parameters.text("configFile"), GameFlow::FlowFile, entry.line,
-                               "the sliding-block board")) {
-                boards.insert(entry.parameters.text("configFile"));
-            }
-        }
-    }
-    for (const std::string& board : boards) {
+    for (const std::string& board : boards(KlotskyFolder, ScreenTypes::MgKlotsky)) {
         checkKlotsky(board);
+    }
+    for (const std::string& board : boards(MemoryFolder, ScreenTypes::MgMemory)) {
+        checkMemory(board);
+    }
+}
+
+std::set<std::string> MinigameCheck::boards(const char* folder, const std::string& type) const {
+    std::set<std::string> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(files_.path(folder), error)) {
+        if (entry.path().extension() == ".xml") {
+            found.insert(folder + entry.path().filename().string());
+        }
+    }
+    if (!files_.exists(GameFlow::FlowFile)) {
+        return found;
+    }
+    // The flow's own faults are the flow check's; read the same way they are reported once.
+    SceneIndex index;
+    index.load("content/config/scene/sceneIndex.xml");
+    GameFlow flow;
+    flow.load(GameFlow::FlowFile, index);
+    for (const FlowEntry& entry : flow.entries()) {
+        if (entry.type == type &&
+            files_.require(entry.parameters.text("configFile"), GameFlow::FlowFile, entry.line, "the " + type + " board")) {
+            found.insert(entry.parameters.text("configFile"));
+        }
+    }
+    return found;
+}
+
+void MinigameCheck::checkMemory(const std::string& contentPath) {
+    MemoryBoard board;
+    if (!board.load(contentPath)) {
+        return;
+    }
+    files_.require(MgMemory::Strip, contentPath, 0, "the card flip strip");
+    for (const std::string& picture : board.pictures()) {
+        files_.require(picture, contentPath, 0, "the picture");
     }
 }
 
@@ -63,7 +81,6 @@ int MinigameCheck::checkKlotsky(const std::string& contentPath) {
         files_.report().add(where, 0, "the board is solved in " + std::to_string(moves) + " moves, fewer than " +
                                           std::to_string(MinMoves));
     }
-    logInfo("%s: solved in %d moves", where.c_str(), moves);
     return moves;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <string>
 
 #include "game/minigames/MinigameFixture.hpp"
@@ -154,6 +155,7 @@ TEST_F(Klotsky, EveryShippedBoardIsSolvableInFiveMovesOrMoreAndTheSolutionWorks)
         const KlotskySolver::Result result = KlotskySolver::solve(puzzle);
         ASSERT_TRUE(result.solvable) << name;
         EXPECT_GE(result.moves.size(), 5u) << name;
+        std::cout << name << ": the shortest solution takes " << result.moves.size() << " moves\n";
         // From easy to hard.
         EXPECT_GT(static_cast<int>(result.moves.size()), previous) << name;
         previous = static_cast<int>(result.moves.size());
