@@ -7,6 +7,7 @@
 
 #include "engine/core/KeyEvent.hpp"
 #include "engine/screens/ScreenBase.hpp"
+#include "game/minigames/MiniGameBase.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
@@ -56,6 +57,16 @@ protected:
         for (int i = 0; i < 125 && app.topState() == screen; ++i) {
             app.updateStates(16);
         }
+    }
+    // The congratulation of a solved game: it opens after a second; once it
+    // is shown Escape closes it and the flow's next screen follows.
+    void closeCongratulation(MiniGameBase* game) {
+        run(1100);
+        ASSERT_NE(game->getSolvedDialog(), nullptr);
+        run(3000);
+        game->onKeyEvent(key(MiniGameBase::EscapeKey));
+        runUntilGone(game);
+        EXPECT_EQ(topName(), "after the minigame");
     }
     std::string topName() const {
         auto* top = dynamic_cast<ScreenBase*>(app.topState());

@@ -120,12 +120,7 @@ TEST_F(Klotsky, DraggingMovesAPieceACellPerQuarterOfItsExtentAlongItsAxisOnly) {
     EXPECT_TRUE(game->isPuzzleSolved());
     release(goal);
     // The congratulation follows, then the flow goes on.
-    run(1100);
-    ASSERT_NE(game->getSolvedDialog(), nullptr);
-    run(3000);  // the dialogue has opened
-    game->onKeyEvent(key(MiniGameBase::EscapeKey));
-    runUntilGone(game);
-    EXPECT_EQ(topName(), "after the minigame");
+    closeCongratulation(game);
 }
 
 TEST_F(Klotsky, AnUnreadableBoardCountsAsSolvedAndResetRereadsTheFile) {

@@ -118,12 +118,7 @@ TEST_F(Memory, TheLastPairWinsAndTheCongratulationLeadsOn) {
         EXPECT_EQ(game->isWon(), pair == 2) << pair;
     }
     EXPECT_EQ(game->getSolvedDialog(), nullptr);
-    run(1100);
-    ASSERT_NE(game->getSolvedDialog(), nullptr);
-    run(3000);  // the dialogue has opened
-    game->onKeyEvent(key(MiniGameBase::EscapeKey));
-    runUntilGone(game);
-    EXPECT_EQ(topName(), "after the minigame");
+    closeCongratulation(game);
 }
 
 TEST_F(Memory, ResetDealsAFreshGameFromTheSameFile) {
