@@ -81,6 +81,10 @@ void MiniGameBase::onEnter() {
 }
 
 void MiniGameBase::onEntered() {
+    if (passOver_) {
+        close(ResultCodes::MinigameSkip);
+        return;
+    }
     skipButton_->startRecharge();
     playEffect("MINIGAME_START");
 }

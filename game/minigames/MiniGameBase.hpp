@@ -75,6 +75,9 @@ protected:
 
     // Closes the screen with the code, once: later requests are ignored.
     void close(int code);
+    // The board cannot be played (its file was reported): as soon as the
+    // screen is shown it leaves as if skipped, so the story goes on.
+    void passOver() { passOver_ = true; }
     // The same minigame afresh, for the reset button.
     virtual ScreenBase* restarted() const = 0;
     // Owns the action and updates it every frame until the screen goes.
@@ -98,4 +101,5 @@ private:
     AnimatedDialog* solvedDialog_ = nullptr;
     std::vector<std::unique_ptr<kve::Action>> actions_;
     int leaveCode_ = -1;
+    bool passOver_ = false;
 };

@@ -23,7 +23,7 @@ void MgKlotsky::build() {
 void MgKlotsky::onEnter() {
     readLayout();
     if (!load(configFile_)) {
-        puzzleSolved();
+        passOver();
     }
     for (KlotskyPiece* piece : pieces_) {
         if (piece->getMarker() >= 0 && piece->getMarker() < markerCount()) {

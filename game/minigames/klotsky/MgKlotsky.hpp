@@ -10,8 +10,8 @@ class KlotskyPiece;
 
 // The sliding-block minigame: the board and its pieces from one file (the
 // puzzle and the pictures), dragged by the player until the goal piece
-// reaches its exit. A board that cannot be read counts as solved at once, so
-// the story goes on.
+// reaches its exit. A board that cannot be read is passed over as if
+// skipped, so the story goes on.
 class MgKlotsky : public MiniGameBase, public KlotskiPuzzle {
 public:
     static constexpr const char* Background = "content/images/minigames/MgKlotsky01/Bg.png";

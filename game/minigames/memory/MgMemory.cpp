@@ -26,8 +26,7 @@ void MgMemory::onEnter() {
     MiniGameBase::onEnter();
     MemoryBoard board;
     if (!board.load(configFile_)) {
-        won_ = true;
-        puzzleSolved();
+        passOver();
         return;
     }
     background_ = picture("MG_MEMORY_BG", board.imagePath + board.background);

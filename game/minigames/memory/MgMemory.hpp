@@ -17,8 +17,8 @@ class RandomSource;
 // The pairs game: the cards of the board lie face down in a shuffled grid;
 // the player turns two at a time; a pair that matches fades away, two that
 // do not turn back after 700 ms, and no third card turns meanwhile. The game
-// is won when every pair is found. A board that cannot be read counts as
-// won at once, so the story goes on.
+// is won when every pair is found. A board that cannot be read is passed
+// over as if skipped, so the story goes on.
 class MgMemory : public MiniGameBase, public MgMemoryListener {
 public:
     static constexpr const char* Strip = "content/images/minigames/MgMemory/CardAnimStrip.png";
