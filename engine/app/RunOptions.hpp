@@ -23,4 +23,6 @@ struct RunOptions {
     bool stats = false;       // print the run's figures at exit
     std::string statsJson;    // ... and write them as JSON here
     int startScene = -1;      // >= 0: start straight in this hidden-object scene
+    std::string minigameType;  // set: start straight in this minigame ...
+    std::string minigameFile;  // ... with this configuration file
 };

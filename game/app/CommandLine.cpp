@@ -41,6 +41,7 @@ std::string CommandLine::helpText() {
            "  --stats-json FILE      write the same figures as JSON to FILE\n"
            "  --verbose              also print the engine's trace lines (as CHRONA_LOG=debug does)\n"
            "  --scene ID             start straight in scene ID, played by a profile made for this run\n"
+           "  --minigame TYPE FILE   start straight in the minigame TYPE (MgKlotsky, ...) with its file\n"
            "  --check-content [DIR]  check every file of the content (default: the game's own) and\n"
            "                         print one line per problem; exit status 1 when there is any\n";
 }
@@ -129,6 +130,12 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
                 return fail("--scene needs a scene id (a whole number, 101 for the first location)");
             }
             cl.run.startScene = static_cast<int>(n);
+        } else if (a == "--minigame") {
+            if (i + 2 >= args.size() || args[i + 1].empty() || args[i + 2].empty()) {
+                return fail("--minigame needs a type and a file (MgKlotsky content/config/minigames/Klotsky/klotsky01.xml)");
+            }
+            cl.run.minigameType = args[++i];
+            cl.run.minigameFile = args[++i];
         } else {
             return fail("unknown option " + a + " (see chrona --help)");
         }

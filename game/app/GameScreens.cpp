@@ -10,6 +10,10 @@
 #include "game/menus/MainMenu.hpp"
 #include "game/menus/NewQuitDialogScreen.hpp"
 #include "game/menus/OptionsMenu.hpp"
+#include "game/minigames/MgPlaceHolder.hpp"
+#include "game/minigames/klotsky/MgKlotsky.hpp"
+#include "game/minigames/memory/MgMemory.hpp"
+#include "game/persistence/PlayerProfiles.hpp"
 #include "game/persistence/screens/PlayerProfilesMenu.hpp"
 #include "game/scene/ChronaScene.hpp"
 #include "game/story/cutscenes/CutscenePlaceHolder.hpp"
@@ -67,18 +71,18 @@ ScreenBase* timeTravelScene(const FlowParameters& parameters) {
 
 void GameScreens::registerCreators(GameFlow& flow) {
     flow.registerCreator(ScreenTypes::Scene, [](const FlowParameters& p) { return timeTravelScene(p); });
-    for (const char* type : {ScreenTypes::MgMemory, ScreenTypes::MgKlotsky, ScreenTypes::MgConcentricDials}) {
-        const std::string name = type;
-        flow.registerCreator(name, [name](const FlowParameters& p) {
-            return flowPlaceHolder(name, p.text("configFile"));
-        });
-    }
+    flow.registerCreator(ScreenTypes::MgConcentricDials, [](const FlowParameters& p) {
+        return flowPlaceHolder(ScreenTypes::MgConcentricDials, p.text("configFile"));
+    });
+    flow.registerCreator(ScreenTypes::MgMemory,
+                         [](const FlowParameters& p) { return new MgMemory(p.text("configFile")); });
+    flow.registerCreator(ScreenTypes::MgKlotsky,
+                         [](const FlowParameters& p) { return new MgKlotsky(p.text("configFile")); });
     flow.registerCreator(ScreenTypes::MgShooter, [](const FlowParameters&) {
         return flowPlaceHolder(ScreenTypes::MgShooter, "content/config/minigames/Shooter/shooter.xml");
     });
-    flow.registerCreator(ScreenTypes::MgPlaceHolder, [](const FlowParameters& p) {
-        return flowPlaceHolder(ScreenTypes::MgPlaceHolder, p.text("caption"));
-    });
+    flow.registerCreator(ScreenTypes::MgPlaceHolder,
+                         [](const FlowParameters& p) { return new MgPlaceHolder(p.text("caption")); });
     flow.registerCreator(ScreenTypes::CutscenePlaceHolder,
                          [](const FlowParameters& p) { return new CutscenePlaceHolder(p.text("caption")); });
     flow.registerCreator(ScreenTypes::Animation, [](const FlowParameters& p) {

@@ -19,6 +19,7 @@
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/screens/ScreenBase.hpp"
+#include "engine/core/Log.hpp"
 #include "engine/text/LabelManager.hpp"
 #include "engine/widgets/WidgetManager.hpp"
 #include "game/app/SharedResources.hpp"
@@ -148,6 +149,8 @@ void MyApp::init() {
         ChronaScene* scene = SceneTrial::start(options_.startScene);
         scene->drawChoicesFrom(getRunSeed());
         startState(scene);
+    } else if (!options_.minigameType.empty()) {
+        startMinigame(flow);
     } else {
         startState(flow.screens()->logos());
     }
@@ -166,6 +169,28 @@ void MyApp::applyCursorSetting(bool custom) {
     }
     setCursorTexture(nullptr);
     setSystemCursorVisible(true);
+}
+
+void MyApp::startMinigame(GameFlow& flow) {
+    FlowParameters parameters;
+    parameters.set("configFile", options_.minigameFile);
+    parameters.set("caption", options_.minigameFile);
+    const std::vector<FlowEntry>& entries = flow.entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].type == options_.minigameType &&
+            entries[i].parameters.text("configFile") == options_.minigameFile) {
+            flow.setPosition(static_cast<int>(i));
+            break;
+        }
+    }
+    // A seeded run deals the same cards and draws the same choices every time.
+    ProcessRandom::instance().seed(getRunSeed());
+    ScreenBase* minigame = flow.createScreen(options_.minigameType, parameters);
+    if (!minigame) {
+        logError("--minigame: there is no minigame of the type %s", options_.minigameType.c_str());
+        minigame = flow.screens()->logos();
+    }
+    startState(minigame);
 }
 
 void MyApp::startOpeningCutscene() {

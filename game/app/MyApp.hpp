@@ -17,6 +17,8 @@ class Texture;
 // screen, cursor, volumes),
 // draws the global overlays and starts the first screen. Construction throws
 // StartupError when the configuration or the parameter file is unusable.
+class GameFlow;
+
 class MyApp : public SDLGameApp, public GlobalEventManager {
 public:
     explicit MyApp(const RunOptions& options);
@@ -63,6 +65,9 @@ protected:
     void onWindowResized(int width, int height) override;
 
 private:
+    // --minigame TYPE FILE: the minigame at once; afterwards the flow goes on
+    // from the entry that names the same file (from the start when none does).
+    void startMinigame(GameFlow& flow);
     void rebuildResolutionText(int width, int height);
     void openSettings(const RunOptions& options);
     void setSettingFlag(const char* name, bool value);

@@ -22,6 +22,7 @@
 #include "game/content/LabelCheck.hpp"
 #include "game/content/MapCheck.hpp"
 #include "game/content/PieceCheck.hpp"
+#include "game/content/MinigameCheck.hpp"
 #include "game/content/SceneCheck.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
@@ -109,6 +110,7 @@ ContentReport ContentChecker::run() {
     checkFlow();
     PieceCheck(files_).run();
     MapCheck(files_, labels).run();
+    MinigameCheck(files_).run();
     SceneCheck(files_, labels, parameters_, language).run();
     labels.finish(fonts.glyphs());
     return report_;

@@ -20,6 +20,10 @@ TEST(CommandLine, ReadsEveryRunOption) {
     EXPECT_EQ(cl.run.startScene, -1);
     EXPECT_EQ(CommandLine::parse({"--scene", "213"}).run.startScene, 213);
     EXPECT_NE(CommandLine::helpText().find("--scene ID"), std::string::npos);
+    const CommandLine minigame = CommandLine::parse({"--minigame", "MgKlotsky", "a.xml", "--seed", "3"});
+    EXPECT_EQ(minigame.run.minigameType, "MgKlotsky");
+    EXPECT_EQ(minigame.run.minigameFile, "a.xml");
+    EXPECT_EQ(minigame.run.seed, 3u);
     EXPECT_EQ(CommandLine::parse({"--fullscreen"}).run.fullScreen, 1);
     const CommandLine replay =
         CommandLine::parse({"--script", "in.txt", "--record", "out.txt", "--stats", "--stats-json", "s.json"});
@@ -46,7 +50,8 @@ TEST(CommandLine, RejectsUnknownAndMalformedOptions) {
                                                                   {"--stats-json", ""},
                                                                   {"--scene"},
                                                                   {"--scene", "-5"},
-                                                                  {"--scene", "10a"}}) {
+                                                                  {"--scene", "10a"},
+                                                                  {"--minigame", "MgKlotsky"}}) {
         const CommandLine cl = CommandLine::parse(args);
         EXPECT_EQ(cl.outcome, CommandLine::Outcome::Error) << args[0];
         EXPECT_FALSE(cl.error.empty());

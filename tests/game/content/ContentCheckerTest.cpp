@@ -53,6 +53,11 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/GameFlow.xml", 5, "the scene id 150 is not in the scene index");
     expect("config/GameFlow.xml", 6, "the itemRendererConf \"content/config/scene/Missing.xml\" does not exist");
     EXPECT_EQ(text.find("GameFlow.xml:2:"), std::string::npos) << text;
+    expect("config/minigames/Klotsky/easy.xml", 0, "the board is solved in 4 moves, fewer than 5");
+    expect("config/minigames/Klotsky/easy.xml", 8, "the piece's picture \"content/images/Gone.png\" does not exist");
+    expect("config/minigames/Klotsky/stuck.xml", 0, "the board cannot be solved");
+    expect("config/minigames/Klotsky/stuck.xml", 6, "the Marker has no texturePath: the piece cannot be seen");
+    expect("config/minigames/Memory/odd.xml", 1, "the grid holds 3 cards: one would have no pair");
 
     // The visible goal, its label and its silhouette are fine.
     EXPECT_EQ(text.find("s100.xml:3:"), std::string::npos) << text;
