@@ -111,6 +111,12 @@ void ResourceManager::removeTexture(const std::string& name) {
     textures_.pop_back();
 }
 
+void ResourceManager::deleteTexture(const std::string& name) {
+    Texture* texture = getTexture(name);
+    removeTexture(name);
+    delete texture;
+}
+
 int ResourceManager::indexOfTexture(const std::string& name) const {
     auto it = textureIndex_.find(name);
     return it == textureIndex_.end() ? -1 : static_cast<int>(it->second);

@@ -37,6 +37,8 @@ public:
     // Takes the texture out without deleting it: the caller owns it now. The
     // last texture of the list moves into the freed position.
     void removeTexture(const std::string& name);
+    // Takes the texture out and deletes it (nothing when there is none).
+    void deleteTexture(const std::string& name);
     const std::vector<Texture*>& getTextures() const { return textures_; }
     // Position of the named texture in the list, -1 when absent.
     int indexOfTexture(const std::string& name) const;

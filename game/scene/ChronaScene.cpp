@@ -243,10 +243,10 @@ void ChronaScene::releaseGrabs() {
     }
     // A present scene that went through the portal leaves its picture to the past.
     if (!isPresent() || !handedGrabOn_) {
-        global->removeTexture(PresentGrab);
+        global->deleteTexture(PresentGrab);
     }
     if (!isPresent()) {
-        global->removeTexture(PastGrab);
+        global->deleteTexture(PastGrab);
     }
 }
 

@@ -59,16 +59,15 @@ LumoraPieceFoundScreen::LumoraPieceFoundScreen(bool viewOnly, int locationNumber
 }
 
 LumoraPieceFoundScreen::~LumoraPieceFoundScreen() {
-    if (ResourceManager* global = globalResources()) {
-        for (const char* key : {UnlockedKey, GrabKey}) {
-            if (global->getTexture(key)) {
-                global->removeTexture(key);
-            }
-        }
-    }
+    // The application stops drawing them before they go.
     if (MyApp* app = myApp()) {
         app->setOverlay(nullptr);
         app->setBackdrop(nullptr);
+    }
+    if (ResourceManager* global = globalResources()) {
+        for (const char* key : {UnlockedKey, GrabKey}) {
+            global->deleteTexture(key);
+        }
     }
 }
 
