@@ -199,7 +199,7 @@ void AnimatedDialog::drawTexts(Graphics* graphics) const {
 }
 
 void AnimatedDialog::onKeyEvent(const KeyEvent& event) {
-    if (event.action == KeyEvent::Press && event.key == EscapeKey && state_ == Shown) {
+    if (event.action == KeyEvent::Press && event.key == KeyEvent::EscapeKey && state_ == Shown) {
         dismiss();
     }
 }

@@ -22,7 +22,6 @@ public:
     static constexpr int OpeningAnimationId = 790790;
     static constexpr int ClosingAnimationId = 790791;
     static constexpr int OverlayOrder = 100;
-    static constexpr int EscapeKey = 27;
 
     enum State { Waiting, Opening, Shown, Closing, Finished };
 

@@ -8,13 +8,6 @@
 #include "engine/dialogs/MessageDialogSimpleListener.hpp"
 #include "engine/widgets/SimpleImageButton.hpp"
 
-namespace {
-
-constexpr int kReturnKey = 13;
-constexpr int kKeypadEnterKey = 271;
-
-}  // namespace
-
 MessageDialogSimple::MessageDialogSimple(const MessageDialogDescription& description,
                                          MessageDialogSimpleListener* listener, int dialogId)
     : AnimatedDialog(description, dialogId, Config::instance().getWidth(), Config::instance().getHeight()),
@@ -52,7 +45,7 @@ void MessageDialogSimple::onSimpleButton(int id, int code) {
 }
 
 void MessageDialogSimple::onKeyEvent(const KeyEvent& event) {
-    if (event.action == KeyEvent::Press && (event.key == kReturnKey || event.key == kKeypadEnterKey) &&
+    if (event.action == KeyEvent::Press && (event.key == KeyEvent::ReturnKey || event.key == KeyEvent::KeypadEnterKey) &&
         button_ != nullptr) {
         choose(0);
         return;

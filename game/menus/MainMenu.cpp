@@ -1,5 +1,8 @@
 #include "game/menus/MainMenu.hpp"
 
+#include <algorithm>
+#include <vector>
+
 #include "engine/app/GameApp.hpp"
 #include "engine/audio/Music.hpp"
 #include "engine/dialogs/MessageQuestionDialog.hpp"
@@ -16,8 +19,10 @@
 #include "game/menus/MenuLook.hpp"
 #include "game/menus/MenuServices.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
+#include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ResultCodes.hpp"
+#include "game/story/map/MapPins.hpp"
 
 namespace {
 
@@ -40,9 +45,11 @@ const MenuEntry kEntries[] = {
     {MainMenu::ExitGame, "EXIT_GAME", 590},
 };
 
-// The painting hangs on the right, beside the column.
+// The painting hangs on the right, beside the column; the map lies on the left.
 constexpr int kPaintingX = 842;
 constexpr int kPaintingY = 566;
+constexpr int kMapX = 62;
+constexpr int kMapY = 566;
 
 const Color kWelcomeColor(246, 232, 200);
 const Color kShadowColor(20, 12, 6, 200);
@@ -65,16 +72,8 @@ void MainMenu::onEnter() {
         const int x = kColumnCentre - kButtonWidth / 2;
         addButton(entry.id, new TarvikButton(this, entry.id, MenuLook::button(entry.label)), x, entry.y);
     }
-    TextureFactory& textures = MenuServices::current().textures();
-    Texture* normal = textures.load(PaintingNormal, nullptr, Texture::KeepAlphaMap);
-    Texture* over = textures.load(PaintingOver, nullptr, Texture::KeepNothing);
-    getResourceManager()->addTexture("MAIN_MENU_PAINTING_N", normal);
-    getResourceManager()->addTexture("MAIN_MENU_PAINTING_O", over);
-    TarvikButtonStyle painting = TarvikButtonStyle::standard(normal, over, nullptr, std::string());
-    painting.hitMask = normal;
-    auto* paintingButton = new TarvikButton(this, Painting, painting);
-    addButton(Painting, paintingButton, kPaintingX, kPaintingY);
-    paintingButton->setGeometry(kPaintingX, kPaintingY, normal->getWidth(), normal->getHeight());
+    addPictureButton(Painting, PaintingNormal, PaintingOver, kPaintingX, kPaintingY);
+    addPictureButton(WorldMap, MapNormal, MapOver, kMapX, kMapY);
 
     Font* font = SharedResources::instance().aldine26;
     welcomeLabel_ = new TextLabel(MenuLook::label("WELCOME"), font, kWelcomeColor);
@@ -95,6 +94,31 @@ void MainMenu::addButton(int id, TarvikButton* button, int x, int y) {
     button->setGeometry(x, y, kButtonWidth, kButtonHeight);
     buttons_[id] = button;
     addWidget(button);
+}
+
+void MainMenu::addPictureButton(int id, const char* normal, const char* over, int x, int y) {
+    TextureFactory& textures = MenuServices::current().textures();
+    Texture* normalTexture = textures.load(normal, nullptr, Texture::KeepAlphaMap);
+    Texture* overTexture = textures.load(over, nullptr, Texture::KeepNothing);
+    getResourceManager()->addTexture(normal, normalTexture);
+    getResourceManager()->addTexture(over, overTexture);
+    TarvikButtonStyle style = TarvikButtonStyle::standard(normalTexture, overTexture, nullptr, std::string());
+    style.hitMask = normalTexture;
+    auto* button = new TarvikButton(this, id, style);
+    addButton(id, button, x, y);
+    button->setGeometry(x, y, normalTexture->getWidth(), normalTexture->getHeight());
+}
+
+int MainMenu::worldMapMode() {
+    const PlayerProfile* profile = PlayerProfiles::instance().currentProfile();
+    if (!profile) {
+        return MapPins::AllPinsMode;
+    }
+    const std::vector<int>& scenes = SceneIndex::instance().idsInFileOrder();
+    const bool allCompleted = !scenes.empty() && std::all_of(scenes.begin(), scenes.end(), [profile](int id) {
+        return id < 100 || id > 219 || profile->isSceneCompleted(id);
+    });
+    return allCompleted ? MapPins::AllCheckedMode : MapPins::AllPinsMode;
 }
 
 void MainMenu::playMusic() {
@@ -176,6 +200,9 @@ void MainMenu::onTarvikButton(int id, int code) {
         case Painting:
             startLeave(ResultCodes::MenuPainting, true);
             break;
+        case WorldMap:
+            startLeave(worldMapMode(), true);
+            break;
         default:
             break;
     }
@@ -216,6 +243,10 @@ void MainMenu::onLeft(int result) {
             break;
         case ResultCodes::MenuPainting:
             flow.handOver(app, flow.screens() ? flow.screens()->pieceFound(-1) : nullptr);
+            break;
+        case MapPins::AllPinsMode:
+        case MapPins::AllCheckedMode:
+            flow.handOver(app, flow.screens() ? flow.screens()->map(nullptr, MapPins::PresentView, result) : nullptr);
             break;
         default:
             app->popState();

@@ -158,7 +158,7 @@ void MiniGameBase::onTarvikButton(int id, int code) {
 void MiniGameBase::onKeyEvent(const KeyEvent& event) {
     ScreenBase::onKeyEvent(event);
     // With the congratulation open, Escape closes the dialogue, which ends the game.
-    if (event.action == KeyEvent::Press && event.key == EscapeKey && !solvedDialog_) {
+    if (event.action == KeyEvent::Press && event.key == KeyEvent::EscapeKey && !solvedDialog_) {
         close(ResultCodes::MinigameDone);
     }
 }

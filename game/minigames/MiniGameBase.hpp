@@ -35,7 +35,6 @@ public:
     static constexpr int SolvedDialogId = 1000;
     static constexpr int SolvedDelay = 1000;
     static constexpr int TransitionTime = 500;
-    static constexpr int EscapeKey = 27;
     static constexpr int ResetX = 20;
     static constexpr int ControlsY = 20;
     static constexpr int SkipX = 700;

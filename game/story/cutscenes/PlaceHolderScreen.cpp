@@ -2,6 +2,7 @@
 
 #include "engine/app/GameApp.hpp"
 #include "engine/config/Config.hpp"
+#include "engine/core/KeyEvent.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/text/Font.hpp"
 #include "game/app/SharedResources.hpp"
@@ -26,6 +27,13 @@ PlaceHolderScreen::Leave PlaceHolderScreen::uncover(std::function<void()> closed
 
 void PlaceHolderScreen::onMouseReleased(const MouseEvent& /*event*/) {
     if (getPhase() == Shown) {
+        startLeave(0, true);
+    }
+}
+
+void PlaceHolderScreen::onKeyEvent(const KeyEvent& event) {
+    ScreenBase::onKeyEvent(event);
+    if (event.action == KeyEvent::Press && event.key == KeyEvent::EscapeKey && getPhase() == Shown) {
         startLeave(0, true);
     }
 }

@@ -7,7 +7,8 @@
 
 // A grey screen that stands in for content the game does not have yet: it
 // names what would be shown (a caption and a detail line such as the file),
-// asks for a click, and on the click leaves the way the real screen would.
+// asks for a click, and on the click (or Escape, which skips a real
+// cut-scene) leaves the way the real screen would.
 class PlaceHolderScreen : public ScreenBase {
 public:
     static constexpr const char* Prompt = "Press mouse button to continue.";
@@ -28,6 +29,7 @@ public:
     const std::string& getCaption() const { return caption_; }
     const std::string& getDetail() const { return detail_; }
     void onMouseReleased(const MouseEvent& event) override;
+    void onKeyEvent(const KeyEvent& event) override;
 
 protected:
     void build() override {}

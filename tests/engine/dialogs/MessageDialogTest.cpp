@@ -166,11 +166,11 @@ TEST_F(MessageDialogTest, QuestionIsAnsweredOnlyAfterTheClosingAnimation) {
 TEST_F(MessageDialogTest, EscapeDismissesWithMinusOneAndReturnConfirmsTheSimpleDialog) {
     auto* question = new MessageQuestionDialog(description, &log, 3);
     screen.addWidget(question);
-    key(AnimatedDialog::EscapeKey);
+    key(KeyEvent::EscapeKey);
     frames(5);
     EXPECT_EQ(question->getState(), AnimatedDialog::Shown) << "Escape while opening is ignored";
     takeSounds();
-    key(AnimatedDialog::EscapeKey);
+    key(KeyEvent::EscapeKey);
     EXPECT_EQ(takeSounds(), Sounds({"DIALOG_CLOSED"}));
     frames(4);
     EXPECT_EQ(log.answers, Answers({{3, -1}}));
@@ -187,7 +187,7 @@ TEST_F(MessageDialogTest, EscapeDismissesWithMinusOneAndReturnConfirmsTheSimpleD
     simple = new MessageDialogSimple(description, &log, 1001);
     screen.addWidget(simple);
     frames(5);
-    key(AnimatedDialog::EscapeKey);
+    key(KeyEvent::EscapeKey);
     frames(4);
     EXPECT_EQ(log.answers.back(), std::make_pair(1001, -1));
 }

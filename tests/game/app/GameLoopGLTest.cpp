@@ -1,47 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "engine/persistence/FileSaveGame.hpp"
-#include "engine/persistence/SaveGameIdSource.hpp"
-#include "game/persistence/GameSaveEntries.hpp"
-#include "game/persistence/PlayerProfiles.hpp"
 #include "support/PngImage.hpp"
-#include "support/ProcessRun.hpp"
 #include "support/ScratchFolder.hpp"
+#include "tests/game/app/PlayThrough.hpp"
 
 // The game played as a new player would, from an empty save folder: the
-// logos, the opening story (placeholders), a profile made by typing a name,
+// logos, the opening story (skipped), a profile made by typing a name,
 // the main menu, a new game, the first location's present scene to its end,
 // its past scene through the flow up to the tenth find that opens the portal
 // for good, and the quit question. A second start continues into the same
 // scene with the same goals and score.
 namespace {
 
-constexpr int kSeed = 5;
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string tail(const std::string& text) {
-    return text.substr(text.size() > 3000 ? text.size() - 3000 : 0);
-}
-
-// The script that finds the goals of a scene, written by goalscript.
-std::string goalScript(const std::string& dir, int sceneId, const std::string& extra) {
-    const std::string file = dir + "scene" + std::to_string(sceneId) + ".txt";
-    const ProcessRun run = ProcessRun::run(std::string(CHRONA_BINARY_DIR) + "/tests/goalscript --content " +
-                                           CHRONA_CONTENT_DIR + " --scene " + std::to_string(sceneId) + " --seed " +
-                                           std::to_string(kSeed) + " " + extra + " --out " + file);
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    return readFile(file);
-}
+using namespace PlayThrough;
 
 // The script with extra commands after its n-th click (a later command only
 // waits longer: the game is never behind the script).
@@ -58,49 +31,6 @@ std::string afterClick(const std::string& script, int n, const std::string& extr
     return script.substr(0, lineEnd + 1) + extra + script.substr(lineEnd + 1);
 }
 
-// A click on the placeholder, dialogue or logo on top, and time for the next screen.
-std::string clickOn(const std::string& screen) {
-    return "expect-screen " + screen + "\nclick 500 400\nwait 12\n";
-}
-
-// From the first start to the main menu: the logos are cut short, the
-// opening cut-scenes lead to the first profile, then to the main menu.
-std::string firstStart() {
-    return "wait 20\n" + clickOn("LogoSeqManager") + clickOn("LogoSeqManager") + clickOn("DialogScreen") +
-           clickOn("DialogScreen") + clickOn("DialogScreen") + clickOn("DialogScreen") +
-           "wait 60\nexpect-screen PlayerNameEntry\ntype Ada\nwait 5\ntap return\nwait 60\n"
-           "expect-screen PlayerProfilesMenu\nmove 622 533\nwait 2\nclick 622 533\nwait 150\n" +
-           clickOn("DialogScreen") + "wait 60\n";
-}
-
-// Alt+F4 asks first; "Yes" ends the game.
-const char* const kQuit = "tap alt+f4\nwait 90\nexpect-screen NewQuitDialogScreen\nmove 512 491\nwait 2\n"
-                          "click 512 491\nwait 120\n";
-
-struct GameId : SaveGameIdSource {
-    const char* saveGameId() const override { return "ID_001"; }
-};
-
-// The profiles of a save file, read the way the game reads them.
-struct SavedGame {
-    explicit SavedGame(const std::string& path) : store(path, &id) {
-        PlayerProfiles::reset();
-        GameSaveEntries::registerAll(store, 75, 50);
-        loaded = store.load();
-    }
-    const PlayerProfile* player() const { return PlayerProfiles::instance().currentProfile(); }
-
-    GameId id;
-    FileSaveGame store;
-    bool loaded = false;
-};
-
-ProcessRun play(const std::string& save, const std::string& scriptFile, const std::string& script) {
-    std::ofstream(scriptFile) << script;
-    return ProcessRun::run("CHRONA_LOG=info " + ProcessRun::chrona() + " --save-dir " + save +
-                           " --windowed --seed " + std::to_string(kSeed) + " --fixed-step 16 --script " + scriptFile);
-}
-
 }  // namespace
 
 TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
@@ -108,15 +38,15 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
     const std::string save = dir + "save";
     const std::string saveFile = save + "/Chrona/chrona.sav";
     // The gold badge of the first step, caught while it shows.
-    const std::string present =
-        afterClick(goalScript(dir, 100, ""), 10, "wait 170\nscreenshot " + pictureFile("gameloop-badge.png") + "\n");
-    const std::string past = goalScript(dir, 200, "--finds 10 --answer");
+    const std::string present = afterClick(goalScript(dir + "scene100.txt", "--scene 100").script, 10,
+                                           "wait 170\nscreenshot " + pictureFile("gameloop-badge.png") + "\n");
+    const std::string past = goalScript(dir + "scene200.txt", "--scene 200 --finds 10 --answer").script;
 
     const std::string firstRun = firstStart() + "expect-screen MainMenu\nscreenshot " + pictureFile("gameloop-menu.png") +
-                                 "\nmove 512 299\nwait 2\nclick 512 299\nwait 60\n" + clickOn("DialogScreen") +
-                                 clickOn("DialogScreen") + clickOn("NewLocationScreen") + "wait 30\n" +
+                                 "\n" + newGame() + skip("DialogScreen") + skip("DialogScreen") +
+                                 clickOn("NewLocationScreen") + "wait 30\n" +
                                  "expect-screen HOScene\n" + present + "expect-screen HOScene\n" + past +
-                                 "screenshot " + pictureFile("gameloop-past-portal.png") + "\n" + kQuit;
+                                 "screenshot " + pictureFile("gameloop-past-portal.png") + "\n" + Quit;
     const ProcessRun first = play(save, dir + "first.txt", firstRun);
     ASSERT_EQ(first.exitCode, 0) << tail(first.output);
     EXPECT_EQ(first.output.find("nothing to find"), std::string::npos) << "every click must find its goal";
@@ -157,11 +87,8 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
 
     // The second start: the profile is there, the story leads to the main
     // menu, and "Continue" opens the past scene again.
-    const std::string secondRun = "wait 20\n" + clickOn("LogoSeqManager") + clickOn("LogoSeqManager") +
-                                  clickOn("DialogScreen") + clickOn("DialogScreen") + "wait 60\n" +
-                                  "expect-screen MainMenu\nmove 512 379\nwait 2\nclick 512 379\nwait 120\n"
-                                  "expect-screen HOScene\nscreenshot " + pictureFile("gameloop-continued.png") +
-                                  "\n" + kQuit;
+    const std::string secondRun = laterStart() + continueGame() + "expect-screen HOScene\nscreenshot " +
+                                  pictureFile("gameloop-continued.png") + "\n" + Quit;
     const ProcessRun second = play(save, dir + "second.txt", secondRun);
     ASSERT_EQ(second.exitCode, 0) << tail(second.output);
     const SavedGame game(saveFile);

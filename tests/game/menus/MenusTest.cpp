@@ -10,7 +10,10 @@
 #include "game/menus/MenuLook.hpp"
 #include "game/menus/NewQuitDialogScreen.hpp"
 #include "game/menus/OptionsMenu.hpp"
+#include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/ResultCodes.hpp"
+#include "game/story/map/MapPins.hpp"
+#include "support/TempFolder.hpp"
 #include "tests/game/menus/MenuFixture.hpp"
 
 namespace {
@@ -131,6 +134,45 @@ TEST_F(MenusTest, MainMenuOpensItsScreensPlaysItsMusicAndTracksTheHover) {
     frames(8);
     EXPECT_EQ(topName(), "piece:-1");
     EXPECT_EQ(app_->getStates().size(), 1u);
+}
+
+TEST_F(MenusTest, MainMenuOpensTheWorldMapWithPinsUntilEverySceneIsCompleted) {
+    const TempFolder folder;
+    const std::string index = folder.file("sceneIndex.xml");
+    const std::string text = "<Indexes><Index id=\"100\" fileName=\"a\" path=\"a/\"/>"
+                             "<Index id=\"200\" fileName=\"b\" path=\"b/\"/>"
+                             "<Index id=\"50\" fileName=\"menu\" path=\"m/\"/></Indexes>";
+    TempFolder::writeAll(index, std::vector<unsigned char>(text.begin(), text.end()));
+    ASSERT_TRUE(SceneIndex::instance().load(index));
+
+    auto openMap = [this] {
+        MainMenu* menu = push(new MainMenu());
+        frames(8);
+        const TarvikButton* map = menu->button(MainMenu::WorldMap);
+        EXPECT_LT(map->getX() + map->getWidth(), menu->button(MainMenu::Play)->getX()) << "left of the column";
+        click(map);
+        frames(8);
+        const std::string shown = topName();
+        EXPECT_EQ(app_->getStates().size(), 1u) << "the menu handed over to the map";
+        app_->popState();
+        return shown;
+    };
+    EXPECT_EQ(MainMenu::worldMapMode(), MapPins::AllPinsMode) << "no player yet: the world with every pin";
+
+    PlayerProfile& ada = addProfile("Ada");
+    auto session = std::make_unique<SessionRecord>();
+    auto location = std::make_unique<LocationEntry>(0);
+    location->present.collectedItems = {{1, 1}};
+    location->past.collectedItems = {{2, 1}};
+    location->past.goalItems = {{3, 1}};
+    LocationEntry& first = *location;
+    session->locations.push_back(std::move(location));
+    ada.sessions.push_back(std::move(session));
+    EXPECT_EQ(openMap(), "map:0:100") << "the past of the first place is still being played";
+
+    first.past.goalItems.clear();
+    EXPECT_EQ(openMap(), "map:0:101") << "every scene of the game completed: check marks everywhere";
+    SceneIndex::reset();
 }
 
 TEST_F(MenusTest, OptionsSlidersActAtOnceAndFullScreenWaitsForTheClose) {

@@ -34,7 +34,7 @@ TEST_F(Minigames, EachLeaveCodeLeadsWhereItShould) {
 TEST_F(Minigames, AMinigameFromTheExtrasLeadsBackOutOfTheStoryButResetsItself) {
     auto* game = new MgPlaceHolder("Caption", true, &textures);
     show(game);
-    game->onKeyEvent(key(MiniGameBase::EscapeKey));
+    game->onKeyEvent(key(KeyEvent::EscapeKey));
     runUntilGone(game);
     EXPECT_EQ(topName(), "mainMenu");
     EXPECT_EQ(GameFlow::instance().position(), 0);
@@ -70,11 +70,11 @@ TEST_F(Minigames, ResetGivesAFreshPlaceholderAndOnlyReleasesCount) {
 TEST_F(Minigames, EscapeEndsLikeSolvingButOnlyOnAPress) {
     auto* game = new MgPlaceHolder("Caption", false, &textures);
     show(game);
-    game->onKeyEvent(key(MiniGameBase::EscapeKey, KeyEvent::Release));
+    game->onKeyEvent(key(KeyEvent::EscapeKey, KeyEvent::Release));
     game->onKeyEvent(key('a'));
     run(100);
     EXPECT_EQ(game->getLeaveCode(), -1);
-    game->onKeyEvent(key(MiniGameBase::EscapeKey));
+    game->onKeyEvent(key(KeyEvent::EscapeKey));
     EXPECT_EQ(game->getLeaveCode(), ResultCodes::MinigameDone);
     runUntilGone(game);
     EXPECT_EQ(topName(), "after the minigame");
@@ -112,7 +112,7 @@ TEST_F(Minigames, TheCongratulationWaitsASecondAndTheScreenLeavesOnlyWhenItClose
     EXPECT_EQ(app.topState(), game);
     EXPECT_EQ(game->getLeaveCode(), -1);
     // Escape closes the dialogue, and the dialogue's end ends the game.
-    game->onKeyEvent(key(MiniGameBase::EscapeKey));
+    game->onKeyEvent(key(KeyEvent::EscapeKey));
     runUntilGone(game);
     EXPECT_EQ(topName(), "after the minigame");
     EXPECT_EQ(GameFlow::instance().position(), 1);

@@ -64,7 +64,7 @@ protected:
         run(1100);
         ASSERT_NE(game->getSolvedDialog(), nullptr);
         run(3000);
-        game->onKeyEvent(key(MiniGameBase::EscapeKey));
+        game->onKeyEvent(key(KeyEvent::EscapeKey));
         runUntilGone(game);
         EXPECT_EQ(topName(), "after the minigame");
     }
