@@ -76,7 +76,10 @@ bool fileExists(const std::string& path) {
 // from the one step value the profile shares among all scenes: fourteen
 // found resume the second step with its stored goals, twenty start the
 // third. A scene whose steps are one rule taken again on every visit stays
-// on it; a completed scene has no step left and goes to its ending rule.
+// on it. A completed scene, and one whose thirty objects are all found (its
+// badge visit left completing to the next), has no step left and goes to its
+// ending rule: replaying its last step would hand out objects beyond the
+// thirty, and the scene could then never be completed.
 int resumeStep(int sceneId, const std::string& mechanicsPath) {
     const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
     const SceneState* state = SceneProgress::find(player, sceneId);
@@ -85,10 +88,11 @@ int resumeStep(int sceneId, const std::string& mechanicsPath) {
     }
     SceneMechanics mechanics;
     mechanics.load(mechanicsPath);
-    if (state->completed) {
+    const int found = static_cast<int>(state->collectedItems.size());
+    if (state->completed || found >= ChronaScene::ItemsToComplete) {
         return mechanics.size();
     }
-    const int done = static_cast<int>(state->collectedItems.size()) / ChronaScene::ItemsToUnlock;
+    const int done = found / ChronaScene::ItemsToUnlock;
     return std::max(0, std::min(done, mechanics.size() - 1));
 }
 
@@ -549,7 +553,8 @@ bool ChronaScene::checkCompletion() {
     const int location = SceneProgress::locationOf(getSceneId());
     const int found = collectedCount();
     const bool portalOpen = player && player->locationFlag(location, PlayerProfile::Flag::First);
-    const bool complete = found == ItemsToComplete && (isPresent() ? !badgeAwarded_ : portalOpen);
+    // More than thirty found is a save from a game that handed out too many.
+    const bool complete = found >= ItemsToComplete && (isPresent() ? !badgeAwarded_ : portalOpen);
     if (complete) {
         if (isPresent() && player) {
             player->setLocationFlag(location, PlayerProfile::Flag::First, true);
@@ -743,6 +748,11 @@ void ChronaScene::setupGoalRenderer(const MechanicsStep& step) {
 
 void ChronaScene::fillGoals(const MechanicsStep& step) {
     GoalChooser(registry(), getSceneId(), random(), true).fill(step);
+    std::string goals;
+    for (const Item* goal : registry().items(ItemRegistry::Goals, getSceneId())) {
+        goals += " " + std::to_string(goal->getIndex());
+    }
+    logInfo("scene %d: step %d looks for%s", getSceneId(), getCurrentStep(), goals.c_str());
 }
 
 void ChronaScene::onAllStepsDone() {
@@ -757,7 +767,7 @@ void ChronaScene::onAllStepsDone() {
         }
     }
     const int found = collectedCount();
-    const bool finished = found == ItemsToComplete || (found == ItemsToUnlock && attempt_ == 1) ||
+    const bool finished = found >= ItemsToComplete || (found == ItemsToUnlock && attempt_ == 1) ||
                           (attempt_ == 2 && found - collectedBefore_ == ItemsToUnlock);
     if (!finished) {
         finish(ResultCodes::SceneResume);

@@ -54,10 +54,9 @@ struct GameId : SaveGameIdSource {
 };
 
 // The scene the save file's current player is in, or -1 when the file
-// cannot be read or its player is in none.
-int savedScene(const std::string& path) {
-    GameId id;
-    FileSaveGame store(path, &id);
+// cannot be read or its player is in none. The store keeps the profiles it
+// read for as long as it lives.
+int savedScene(FileSaveGame& store) {
     GameSaveEntries::registerAll(store, 0, 0);
     if (!store.load()) {
         return -1;
@@ -126,8 +125,10 @@ int main(int argc, char** argv) {
     }
     const ConfigFile parameters(ContentPath::resolve("content/config/GameParameters.cfg"));
     SceneIndex::instance().load(ChronaScene::ConfigPath + std::string("sceneIndex.xml"));
+    GameId id;
+    FileSaveGame store(save, &id);
     if (!save.empty()) {
-        sceneId = savedScene(save);
+        sceneId = savedScene(store);
         if (sceneId < 0) {
             std::cout << "goalscript: " << save << " holds no player in a scene\n";
             return 1;
@@ -155,6 +156,11 @@ int main(int argc, char** argv) {
     std::cout << "goalscript: scene " << sceneId << ", " << bot.finds() << " finds, " << bot.clicks()
               << " clicks over " << bot.frames()
               << " frames" << (played ? "" : ", the scene did not get to its end") << "\n";
+    for (const std::string& line : trace.lines()) {
+        if (line.find("looks for") != std::string::npos) {
+            std::cout << "goalscript: " << line << "\n";
+        }
+    }
     const int code = endCode(trace.lines());
     if (code >= 0) {
         std::cout << "goalscript: scene " << sceneId << " ends with " << code << "\n";

@@ -307,6 +307,29 @@ TEST_F(ChronaSceneTest, APresentWhoseBadgeVisitFoundAllThirtyIsCompletedOnTheNex
     EXPECT_EQ(top(), "scene:202");
 }
 
+TEST_F(ChronaSceneTest, APresentWithObjectsBeyondThirtyIsCompletedNotReplayed) {
+    // Scene 103 holds thirty-four objects: after a badge visit found thirty,
+    // the next visit must not hand out the four spare ones as a new step.
+    player->sessions.front()->locations.push_back(std::make_unique<LocationEntry>(3));
+    for (int i = 0; i < 30; ++i) {
+        state(103).collectedItems.emplace_back(i, 103);
+    }
+    state(103).attempts = 1;
+    state(103).badge = 0;
+    open(103);
+    EXPECT_TRUE(findable(103).empty()) << "nothing left to look for";
+    EXPECT_TRUE(state(103).completed);
+
+    // A save from a game that did hand them out: thirty-two found, not completed.
+    app.leaveAllStates();
+    state(103).completed = false;
+    state(103).collectedItems.emplace_back(30, 103);
+    state(103).collectedItems.emplace_back(31, 103);
+    open(103);
+    EXPECT_TRUE(findable(103).empty());
+    EXPECT_TRUE(state(103).completed) << "the scene is completed instead of resumed for ever";
+}
+
 TEST_F(ChronaSceneTest, AScenePlayedUpToAStepResumesAtTheStepAfterIt) {
     player->setLocationFlag(2, PlayerProfile::Flag::First, true);
     for (int i = 0; i < 20; ++i) {
