@@ -95,6 +95,17 @@ Played play(const fs::path& path) {
     return result;
 }
 
+// Read without a complaint, with at least so many objects whose pictures all
+// exist, a length in the range, and one reported end.
+void expectPlaysCleanly(const Played& played, std::size_t minObjects, int minLength, int maxLength) {
+    EXPECT_EQ(played.warnings, "");
+    EXPECT_GE(played.objects, minObjects);
+    EXPECT_TRUE(played.missingPictures.empty()) << played.missingPictures.front();
+    EXPECT_GE(played.length, minLength);
+    EXPECT_LE(played.length, maxLength);
+    EXPECT_EQ(played.ends, 1);
+}
+
 }  // namespace
 
 // Every character of the library has a name label and four animations that
@@ -113,13 +124,7 @@ TEST(StoryContent, EveryCharacterAnimationLoadsAndEnds) {
         for (const std::string& file : character.animations) {
             SCOPED_TRACE(file);
             ASSERT_FALSE(file.empty()) << "an animation is missing";
-            const Played played = play(kGameRoot / file);
-            EXPECT_EQ(played.warnings, "");
-            EXPECT_GT(played.objects, 0u);
-            EXPECT_TRUE(played.missingPictures.empty()) << played.missingPictures.front();
-            EXPECT_EQ(played.ends, 1);
-            EXPECT_GE(played.length, 300);
-            EXPECT_LE(played.length, 1200);
+            expectPlaysCleanly(play(kGameRoot / file), 1, 300, 1200);
         }
     }
 }
@@ -130,13 +135,7 @@ TEST(StoryContent, CutSceneSequencesLoadAndRunEightToTwentySeconds) {
     TestApp app;
     for (const std::string& sequence : kSequences) {
         SCOPED_TRACE(sequence);
-        const Played played = play(fs::path(CHRONA_CONTENT_DIR) / "animations/CutScenes" / sequence);
-        EXPECT_EQ(played.warnings, "");
-        EXPECT_GE(played.objects, 3u);
-        EXPECT_TRUE(played.missingPictures.empty()) << played.missingPictures.front();
-        EXPECT_GE(played.length, 8000);
-        EXPECT_LE(played.length, 20000);
-        EXPECT_EQ(played.ends, 1);
+        expectPlaysCleanly(play(fs::path(CHRONA_CONTENT_DIR) / "animations/CutScenes" / sequence), 3, 8000, 20000);
     }
 }
 
