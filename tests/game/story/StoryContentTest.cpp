@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <tinyxml2.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -30,6 +31,8 @@ const std::vector<std::string> kSequences = {
     "Intro/Sequence01/Sequence01.xml", "Intro/Sequence02/Sequence02.xml", "Outro/Sequence01/Sequence01.xml",
     "Outro/Sequence02/Sequence02.xml", "Outro/Sequence03/Sequence03.xml"};
 
+constexpr std::size_t kLeave = 3;  // entry, begin-talk, end-talk, leave
+
 struct Character {
     std::string name;
     std::vector<std::string> animations;
@@ -58,7 +61,34 @@ std::map<int, Character> readLibrary(const fs::path& path) {
     return library;
 }
 
+// The names of the sound effects the game knows.
+std::set<std::string> soundEffects() {
+    std::set<std::string> names;
+    tinyxml2::XMLDocument document;
+    document.LoadFile((fs::path(CHRONA_CONTENT_DIR) / "config/sfx.xml").string().c_str());
+    if (const tinyxml2::XMLElement* root = document.FirstChildElement("SFX")) {
+        for (const tinyxml2::XMLElement* effect = root->FirstChildElement(); effect != nullptr;
+             effect = effect->NextSiblingElement()) {
+            if (const char* name = effect->Attribute("name")) {
+                names.insert(name);
+            }
+        }
+    }
+    return names;
+}
+
+// The most opaque of an animation's objects.
+float mostOpaque(const Animation2D& animation) {
+    float alpha = 0.0f;
+    for (const auto& element : animation.getElements()) {
+        alpha = std::max(alpha, element->current.alpha);
+    }
+    return alpha;
+}
+
 struct Played {
+    float shownAtStart = 0.0f;  // as loaded, and as a stopped animation shows itself
+    float shownAtEnd = 0.0f;
     int length = 0;
     int ends = 0;
     std::size_t objects = 0;
@@ -86,11 +116,13 @@ Played play(const fs::path& path) {
             result.missingPictures.push_back(element->getFile());
         }
     }
+    result.shownAtStart = mostOpaque(*animation);
     player.playAnimation(1);
     for (int t = 0; t <= result.length + 20; t += 20) {
         animation->update(20, nullptr);
     }
     result.ends = count.ends;
+    result.shownAtEnd = mostOpaque(*animation);
     result.warnings = log.takeText();
     return result;
 }
@@ -109,8 +141,8 @@ void expectPlaysCleanly(const Played& played, std::size_t minObjects, int minLen
 }  // namespace
 
 // Every character of the library has a name label and four animations that
-// read without a complaint, find their pictures and end once; entries and
-// leaves are quick, and a begin-talk gives the text time to fade in.
+// read without a complaint, find their pictures and end once, each quick
+// enough not to hold up the conversation.
 TEST(StoryContent, EveryCharacterAnimationLoadsAndEnds) {
     TestApp app;
     LabelManager labels;
@@ -121,10 +153,16 @@ TEST(StoryContent, EveryCharacterAnimationLoadsAndEnds) {
     for (const auto& [id, character] : library) {
         SCOPED_TRACE("character " + std::to_string(id));
         EXPECT_TRUE(labels.hasLabel(character.name)) << character.name;
-        for (const std::string& file : character.animations) {
+        for (std::size_t index = 0; index < character.animations.size(); ++index) {
+            const std::string& file = character.animations[index];
             SCOPED_TRACE(file);
             ASSERT_FALSE(file.empty()) << "an animation is missing";
-            expectPlaysCleanly(play(kGameRoot / file), 1, 300, 1200);
+            const Played played = play(kGameRoot / file);
+            expectPlaysCleanly(played, 1, 300, 1200);
+            // Each draws the whole figure: nothing while stopped, and at its
+            // end the figure stays (entry, begin-talk, end-talk) or is gone (leave).
+            EXPECT_EQ(played.shownAtStart, 0.0f);
+            EXPECT_EQ(played.shownAtEnd, index == kLeave ? 0.0f : 255.0f);
         }
     }
 }
@@ -140,7 +178,7 @@ TEST(StoryContent, CutSceneSequencesLoadAndRunEightToTwentySeconds) {
 }
 
 // Each dialogue of the story chain is 6 to 20 steps of known kinds by
-// characters of its library, its pictures exist, and every Talk names a
+// characters of its library, its pictures and start sound exist, and every Talk names a
 // label whose text takes the player's name at most once (as "%s", the only
 // "%" the name insertion understands), and never before the player has
 // signed the journal.
@@ -148,6 +186,7 @@ TEST(StoryContent, DialoguesUseKnownStepsCharactersAndLabels) {
     LabelManager labels;
     labels.load((fs::path(CHRONA_CONTENT_DIR) / "config/labels/EN.xml").string());
     std::set<std::string> usedLabels;
+    const std::set<std::string> effects = soundEffects();
     for (const std::string& name : kDialogues) {
         const fs::path path = fs::path(CHRONA_CONTENT_DIR) / "story/dialogs" / (name + ".xml");
         SCOPED_TRACE(path.string());
@@ -158,6 +197,9 @@ TEST(StoryContent, DialoguesUseKnownStepsCharactersAndLabels) {
         const tinyxml2::XMLElement* background = root->FirstChildElement("Background");
         ASSERT_NE(background, nullptr);
         EXPECT_TRUE(fs::exists(kGameRoot / background->Attribute("file"))) << background->Attribute("file");
+        if (const tinyxml2::XMLElement* sound = root->FirstChildElement("Sound")) {
+            EXPECT_EQ(effects.count(sound->Attribute("sfx")), 1u) << sound->Attribute("sfx");
+        }
         const tinyxml2::XMLElement* characters = root->FirstChildElement("Characters");
         ASSERT_NE(characters, nullptr);
         const std::map<int, Character> library = readLibrary(kGameRoot / characters->Attribute("file"));
