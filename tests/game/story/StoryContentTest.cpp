@@ -11,9 +11,11 @@
 #include "engine/animation/Animation2D.hpp"
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/render/Texture.hpp"
+#include "engine/render/TexturePicture.hpp"
 #include "engine/text/LabelManager.hpp"
 #include "support/FakeTextureFactory.hpp"
 #include "support/LogCapture.hpp"
+#include "support/PngImage.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
@@ -93,6 +95,7 @@ struct Played {
     int ends = 0;
     std::size_t objects = 0;
     std::vector<std::string> missingPictures;
+    std::vector<std::string> oversizedPictures;  // wider or taller than a texture may be without a warning
     std::string warnings;
 };
 
@@ -115,6 +118,11 @@ Played play(const fs::path& path) {
         if (element->getTexture() == nullptr || element->getTexture()->getWidth() == 0) {
             result.missingPictures.push_back(element->getFile());
         }
+        PngImage picture;
+        if (picture.load((path.parent_path() / element->getFile()).string()) &&
+            (picture.width > TexturePicture::WarnedSize || picture.height > TexturePicture::WarnedSize)) {
+            result.oversizedPictures.push_back(element->getFile());
+        }
     }
     result.shownAtStart = mostOpaque(*animation);
     player.playAnimation(1);
@@ -128,11 +136,12 @@ Played play(const fs::path& path) {
 }
 
 // Read without a complaint, with at least so many objects whose pictures all
-// exist, a length in the range, and one reported end.
+// exist and fit a texture, a length in the range, and one reported end.
 void expectPlaysCleanly(const Played& played, std::size_t minObjects, int minLength, int maxLength) {
     EXPECT_EQ(played.warnings, "");
     EXPECT_GE(played.objects, minObjects);
     EXPECT_TRUE(played.missingPictures.empty()) << played.missingPictures.front();
+    EXPECT_TRUE(played.oversizedPictures.empty()) << played.oversizedPictures.front();
     EXPECT_GE(played.length, minLength);
     EXPECT_LE(played.length, maxLength);
     EXPECT_EQ(played.ends, 1);
