@@ -58,6 +58,10 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/minigames/Klotsky/stuck.xml", 0, "the board cannot be solved");
     expect("config/minigames/Klotsky/stuck.xml", 6, "the Marker has no texturePath: the piece cannot be seen");
     expect("config/minigames/Memory/odd.xml", 1, "the grid holds 3 cards: one would have no pair");
+    expect("config/minigames/ConcentricDials/two.xml", 0, "the board is solved in 2 turns, fewer than 3");
+    expect("config/minigames/ConcentricDials/gone.xml", 0, "the picture \"content/images/dials/Gone.png\" does not exist");
+    expect("config/minigames/ConcentricDials/blank.xml", 0, "a ring can never be grabbed: no solid part of it is left free by the rings above");
+    expect("config/minigames/ConcentricDials/noring.xml", 3, "the Piece names no ring picture (imgDial)");
 
     // The visible goal, its label and its silhouette are fine.
     EXPECT_EQ(text.find("s100.xml:3:"), std::string::npos) << text;
