@@ -41,10 +41,5 @@ int DialsCheck::check(const std::string& contentPath) {
         files_.report().add(where, 0, "a ring can never be grabbed: no solid part of it is left free by the rings above");
         return -1;
     }
-    const int turns = static_cast<int>(result.turns.size());
-    if (turns < MinTurns) {
-        files_.report().add(where, 0, "the board is solved in " + std::to_string(turns) + " turns, fewer than " +
-                                          std::to_string(MinTurns));
-    }
-    return turns;
+    return MinigameCheck(files_).reportShort(where, static_cast<int>(result.turns.size()), MinTurns, "turns");
 }

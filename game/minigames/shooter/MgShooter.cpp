@@ -29,7 +29,7 @@ const IntRect kHitsBox(398, 66, 109, 24);
 }  // namespace
 
 MgShooter::MgShooter(bool fromExtrasMenu, TextureFactory* textures, RandomSource* random)
-    : MiniGameBase("MgShooter", "TUTORIAL_MESSAGE", fromExtrasMenu, textures),
+    : MiniGameBase("MgShooter", "MGSHOOTER_TUT", fromExtrasMenu, textures),
       ownRandom_(random ? nullptr : std::make_unique<SeededRandom>(static_cast<std::uint32_t>(ProcessRandom::instance().next()))),
       random_(random ? random : ownRandom_.get()),
       game_(*random_) {}
@@ -90,6 +90,7 @@ void MgShooter::onEnter() {
         const Texture* mask = mask_;
         game_.setMask([mask](int x, int y) { return mask && TextureHit::opaque(mask, x, y); });
         game_.drawGoal();
+        logInfo("MgShooter: the first goal is %d:%d", game_.getGoalLine(), game_.getGoalItem());
     } else {
         passOver();
     }
@@ -119,7 +120,12 @@ void MgShooter::onMousePressed(const MouseEvent& event) {
         return;
     }
     static const char* const sounds[] = {"TARGET_HIT", "TARGET_MISSED", "TARGET_ELSEWHERE"};
-    playEffect(sounds[game_.shoot(event.x, event.y)]);
+    const int round = game_.getRound();
+    const int clock = game_.getClock();
+    const ShooterGame::Shot shot = game_.shoot(event.x, event.y);
+    logInfo("MgShooter: shot at (%d, %d) in round %d at %d ms: %s, %d hits, the goal now %d:%d", event.x, event.y,
+            round, clock, sounds[shot], game_.getHits(), game_.getGoalLine(), game_.getGoalItem());
+    playEffect(sounds[shot]);
 }
 
 void MgShooter::onLeft(int result) {
