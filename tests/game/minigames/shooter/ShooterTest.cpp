@@ -3,11 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/ContentPath.hpp"
 #include "engine/core/RandomSource.hpp"
+#include "game/minigames/MinigameFixture.hpp"
 #include "game/minigames/shooter/MgShooter.hpp"
 #include "game/minigames/shooter/ShooterConfig.hpp"
 #include "game/minigames/shooter/ShooterGame.hpp"
+#include "game/persistence/PlayerProfiles.hpp"
+#include "game/story/flow/ResultCodes.hpp"
 #include "support/LogCapture.hpp"
+#include "support/MouseEvents.hpp"
 
 namespace {
 
@@ -249,6 +254,88 @@ TEST(ShooterConfig, ReadsTheLinesAndNamesEveryUnplayableFileByLine) {
         ASSERT_EQ(lines.size(), 1u) << fault.file;
         EXPECT_NE(lines.front().find(fault.where), std::string::npos) << lines.front();
     }
+}
+
+// The shipped gallery on a window-less screen: every picture is a 64 x 64
+// stand-in, so the frame covers only the top-left corner.
+class Shooter : public MinigameFixture {
+protected:
+    void SetUp() override {
+        MinigameFixture::SetUp();
+        ContentPath::setFolder(CHRONA_CONTENT_DIR);
+        PlayerProfiles::reset();
+        PlayerProfiles::instance().add("Ann");
+        PlayerProfiles::instance().select(0);
+    }
+    void TearDown() override {
+        PlayerProfiles::reset();
+        ContentPath::setFolder("");
+        MinigameFixture::TearDown();
+    }
+    MgShooter* start() {
+        auto* game = new MgShooter(false, &textures, &random);
+        show(game);
+        return game;
+    }
+    // Runs the gallery until its goal lies wholly in its band and shoots it
+    // in the middle; gives what the shot scored.
+    int shootGoal(MgShooter* game) {
+        for (int frame = 0; frame < 3000; ++frame) {
+            const ShooterGame& gallery = game->getGame();
+            const Target* goal = gallery.goal();
+            if (goal && gallery.lines()[static_cast<std::size_t>(goal->line)].holds(*goal)) {
+                const int before = gallery.getScore();
+                app.deliverMouse(leftPress(goal->x + goal->width / 2, goal->y + goal->height / 2));
+                return gallery.getScore() - before;
+            }
+            app.updateStates(16);
+        }
+        ADD_FAILURE() << "the goal never came into view";
+        return 0;
+    }
+    int playerScore() const { return PlayerProfiles::instance().currentProfile()->score; }
+
+    SeededRandom random{5};
+};
+
+TEST_F(Shooter, HitsScoreTheirLineAndTheScoreGoesToThePlayerWhenTheGalleryIsReset) {
+    MgShooter* game = start();
+    const ShooterGame& gallery = game->getGame();
+    ASSERT_EQ(gallery.lines().size(), 3u);
+    EXPECT_EQ(gallery.lines()[0].getX(), (1024 - 700) / 2) << "the lines are centred";
+    EXPECT_EQ(gallery.getRound(), 1) << "the first round starts once the screen is in";
+    EXPECT_TRUE(gallery.isBannerShown());
+    const int line = gallery.getGoalLine();
+    ASSERT_GE(line, 0);
+    const int value = gallery.lines()[static_cast<std::size_t>(line)].getValue();
+    EXPECT_EQ(shootGoal(game), value);
+    EXPECT_EQ(gallery.getHits(), 1);
+    // A shot at the wall below the gallery changes nothing.
+    app.deliverMouse(leftPress(512, 650));
+    EXPECT_EQ(gallery.getHits(), 1);
+    EXPECT_EQ(gallery.getScore(), value);
+
+    game->onTarvikButton(ResultCodes::MinigameReset, 1);
+    runUntilGone(game);
+    EXPECT_EQ(playerScore(), value);
+    auto* fresh = dynamic_cast<MgShooter*>(app.topState());
+    ASSERT_NE(fresh, nullptr) << "reset starts the gallery again";
+    show(fresh);
+    EXPECT_EQ(fresh->getGame().getScore(), 0);
+    EXPECT_EQ(fresh->getGame().getRound(), 1);
+}
+
+TEST_F(Shooter, TheWinningHitCongratulatesAndTheFlowGoesOnWithTheScoreBanked) {
+    MgShooter* game = start();
+    int total = 0;
+    for (int hit = 0; hit < ShooterGame::GoalsToWin; ++hit) {
+        total += shootGoal(game);
+    }
+    run(32);
+    EXPECT_TRUE(game->isGameWon());
+    EXPECT_EQ(game->getGame().getScore(), total);
+    closeCongratulation(game);
+    EXPECT_EQ(playerScore(), total);
 }
 
 }  // namespace
