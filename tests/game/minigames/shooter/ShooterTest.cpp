@@ -338,4 +338,19 @@ TEST_F(Shooter, TheWinningHitCongratulatesAndTheFlowGoesOnWithTheScoreBanked) {
     EXPECT_EQ(playerScore(), total);
 }
 
+TEST_F(Shooter, AGalleryThatCannotBeReadIsPassedOverNamingItsFaultOnce) {
+    ContentPath::setFolder(data("broken-gallery"));
+    auto* game = new MgShooter(false, &textures, &random);
+    app.startState(game);
+    run(600);
+    EXPECT_EQ(game->getLeaveCode(), ResultCodes::MinigameSkip);
+    EXPECT_EQ(game->getGame().getRound(), 0) << "no round starts";
+    const std::string text = log.takeText();
+    EXPECT_NE(text.find("shooter.xml:3: the orientation \"up\""), std::string::npos) << text;
+    EXPECT_EQ(text.find("shooter.xml:3:"), text.rfind("shooter.xml:3:")) << text;
+    runUntilGone(game);
+    EXPECT_EQ(topName(), "after the minigame");
+    EXPECT_EQ(playerScore(), 0);
+}
+
 }  // namespace
