@@ -18,18 +18,17 @@ void ShooterCheck::run() {
     for (const char* picture : {MgShooter::Background, MgShooter::Mask, MgShooter::Disc, MgShooter::TargetList}) {
         files_.require(picture, file, 0, "the gallery's picture");
     }
-    for (const std::string& picture : config.pictures()) {
-        files_.require(picture, file, 0, "the picture");
-    }
     std::map<int, int> perLine;
     for (const ShooterConfig::Item& item : config.items) {
+        files_.require(config.itemPath + item.fileName, file, item.fileLine, "the picture");
         ++perLine[item.line];
     }
     for (std::size_t i = 0; i < config.lines.size(); ++i) {
         // The pictures stand a band's width apart over count - 1 gaps: fewer than three all fit in view.
-        if (perLine[static_cast<int>(i)] < 3) {
-            files_.report().add(files_.path(file), 0,
-                                "line " + std::to_string(i) + " carries " + std::to_string(perLine[static_cast<int>(i)]) +
+        const int count = perLine[static_cast<int>(i)];
+        if (count < 3) {
+            files_.report().add(files_.path(file), config.lines[i].fileLine,
+                                "line " + std::to_string(i) + " carries " + std::to_string(count) +
                                     " pictures: it needs at least 3 so that one is always out of view");
         }
     }

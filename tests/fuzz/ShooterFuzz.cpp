@@ -13,7 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!config.load(FuzzInputFile::write(data, size, "shooter.xml"))) {
         return 0;
     }
-    config.pictures();
     SeededRandom random(static_cast<std::uint32_t>(size));
     ShooterGame game(random);
     MgShooter::setUp(game, config, 1024, {10, 25, 50}, [](const std::string&) { return std::make_pair(80, 80); });

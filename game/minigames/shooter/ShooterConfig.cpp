@@ -43,6 +43,7 @@ bool ShooterConfig::load(const std::string& path) {
             return false;
         }
         line.orientation = orientation == "right" ? 1 : 0;
+        line.fileLine = e->GetLineNum();
         lines.push_back(line);
         lineElements.push_back(e);
     }
@@ -60,6 +61,7 @@ bool ShooterConfig::load(const std::string& path) {
         item.id = XmlFile::number(e, "id", -1);
         item.line = XmlFile::number(e, "targetLineId", -1);
         item.fileName = XmlFile::text(e, "fileName");
+        item.fileLine = e->GetLineNum();
         if (item.line < 0 || item.line >= static_cast<int>(lines.size())) {
             file.warn(e, "the LineItem names line " + std::to_string(item.line) + ", which is not a TargetLine");
             return false;
@@ -80,12 +82,4 @@ bool ShooterConfig::load(const std::string& path) {
         }
     }
     return true;
-}
-
-std::vector<std::string> ShooterConfig::pictures() const {
-    std::vector<std::string> all;
-    for (const Item& item : items) {
-        all.push_back(itemPath + item.fileName);
-    }
-    return all;
 }

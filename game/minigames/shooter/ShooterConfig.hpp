@@ -19,11 +19,13 @@ public:
         int height = -1;
         int orientation = 0;  // 0 leftwards, 1 rightwards
         int speed = 0;        // pixels per tick, from the line's place unless given
+        int fileLine = 0;     // where the TargetLine stands in the file
     };
     struct Item {
         int id = -1;
         int line = -1;
         std::string fileName;
+        int fileLine = 0;
     };
 
     static constexpr const char* File = "content/config/minigames/Shooter/shooter.xml";
@@ -39,7 +41,4 @@ public:
     std::string itemPath;
     std::vector<Line> lines;
     std::vector<Item> items;
-
-    // Every picture the file names, with the folder in front.
-    std::vector<std::string> pictures() const;
 };

@@ -62,9 +62,9 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/minigames/ConcentricDials/gone.xml", 0, "the picture \"content/images/dials/Gone.png\" does not exist");
     expect("config/minigames/ConcentricDials/blank.xml", 0, "a ring can never be grabbed: no solid part of it is left free by the rings above");
     expect("config/minigames/ConcentricDials/noring.xml", 3, "the Piece names no ring picture (imgDial)");
-    expect("config/minigames/Shooter/shooter.xml", 0,
+    expect("config/minigames/Shooter/shooter.xml", 4,
            "line 1 carries 2 pictures: it needs at least 3 so that one is always out of view");
-    expect("config/minigames/Shooter/shooter.xml", 0, "the picture \"content/images/dials/Gone.png\" does not exist");
+    expect("config/minigames/Shooter/shooter.xml", 7, "the picture \"content/images/dials/Gone.png\" does not exist");
     expect("config/minigames/Shooter/shooter.xml", 0,
            "the gallery's picture \"content/images/minigames/MgShooter/Mask.png\" does not exist");
     EXPECT_EQ(text.find("line 0 carries"), std::string::npos) << "three pictures are enough\n" << text;

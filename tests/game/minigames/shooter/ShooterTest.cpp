@@ -224,7 +224,9 @@ TEST(ShooterConfig, ReadsTheLinesAndNamesEveryUnplayableFileByLine) {
     EXPECT_EQ(config.lines[1].orientation, 1);
     EXPECT_EQ(config.lines[1].speed, 3);
     EXPECT_EQ(config.lines[2].speed, 2) << "a speed of its own";
-    EXPECT_EQ(config.pictures().front(), "items/A.png");
+    EXPECT_EQ(config.itemPath + config.items[1].fileName, "items/B.png");
+    EXPECT_EQ(config.items[1].fileLine, 6);
+    EXPECT_EQ(config.lines[2].fileLine, 4);
     // Centred lines carrying their pictures.
     SeededRandom random(1);
     ShooterGame game(random);
