@@ -19,9 +19,18 @@ void ShooterCheck::run() {
         files_.require(picture, file, 0, "the gallery's picture");
     }
     std::map<int, int> perLine;
+    std::map<std::string, int> lineOf;  // by picture
     for (const ShooterConfig::Item& item : config.items) {
         files_.require(config.itemPath + item.fileName, file, item.fileLine, "the picture");
         ++perLine[item.line];
+        // The plaque shows only the picture: on two lines the player could not tell which to shoot.
+        const auto seen = lineOf.emplace(item.fileName, item.line);
+        if (!seen.second && seen.first->second != item.line) {
+            files_.report().add(files_.path(file), item.fileLine,
+                                "the picture \"" + item.fileName + "\" rides line " +
+                                    std::to_string(seen.first->second) +
+                                    " as well: the goal plaque cannot tell which one to shoot");
+        }
     }
     for (std::size_t i = 0; i < config.lines.size(); ++i) {
         // The pictures stand a band's width apart over count - 1 gaps: fewer than three all fit in view.

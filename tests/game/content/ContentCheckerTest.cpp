@@ -68,6 +68,8 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/minigames/Shooter/shooter.xml", 0,
            "the gallery's picture \"content/images/minigames/MgShooter/Mask.png\" does not exist");
     EXPECT_EQ(text.find("line 0 carries"), std::string::npos) << "three pictures are enough\n" << text;
+    expect("config/minigames/Shooter/shooter.xml", 8,
+           "the picture \"Core.png\" rides line 0 as well: the goal plaque cannot tell which one to shoot");
 
     // The visible goal, its label and its silhouette are fine.
     EXPECT_EQ(text.find("s100.xml:3:"), std::string::npos) << text;
