@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -16,9 +17,10 @@
 #include "support/PngImage.hpp"
 
 // The shipped gallery won in the real game: the test plays the seeded run's
-// gallery through the rules, tick by tick, and shoots each goal in the
-// middle of its picture once it is in full view; the clicks go into the
-// script at the frames the game reaches those ticks.
+// gallery through the rules, tick by tick, shoots the first goal where the
+// frame hides it (the frame takes the shot) and then each goal in the middle
+// of its picture once it is in full view; the clicks go into the script at
+// the frames the game reaches those ticks.
 namespace {
 
 using namespace MinigameRun;
@@ -34,6 +36,7 @@ struct Shot {
     int y;
     int line;  // the goal's
     int item;
+    ShooterGame::Shot result;
 };
 
 // Where the goal can be shot this tick: the middle of its picture, when the
@@ -59,6 +62,23 @@ bool aim(const ShooterGame& game, int& x, int& y) {
     return true;
 }
 
+// A point on the goal's picture where the frame hides it, for a few ticks
+// either way; false when the frame hides none of it.
+bool underFrame(const ShooterGame& game, const AlphaPicture& mask, int& x, int& y) {
+    const Target* goal = game.goal();
+    if (!goal) {
+        return false;
+    }
+    const int slack = 3 * game.lines()[static_cast<std::size_t>(goal->line)].getSpeed();
+    y = goal->y + goal->height / 2;
+    for (x = std::max(goal->x + slack, 0); x < std::min(goal->x + goal->width - slack, mask.width); ++x) {
+        if (mask.at(x, y) > 0 && game.targetAt(x, y) == nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 TEST(ShooterPlay, ASeededRunIsWonFromTheShotsTheRulesCompute) {
     ShooterConfig config;
     ASSERT_TRUE(config.load(baked(ShooterConfig::File)));
@@ -79,19 +99,25 @@ TEST(ShooterPlay, ASeededRunIsWonFromTheShotsTheRulesCompute) {
     game.drawGoal();
     game.startRound();
 
+    // First a shot at the goal where the frame hides it, which goes into the
+    // frame; then every goal in the middle of its picture.
     std::vector<Shot> plan;
     for (int tick = 0; tick < 20000 && !game.isWon(); ++tick) {
         int x = 0;
         int y = 0;
         // One shot a second at most, as a player would.
-        if ((plan.empty() || tick - plan.back().tick > 60) && aim(game, x, y)) {
-            plan.push_back({tick, x, y, game.getGoalLine(), game.getGoalItem()});
-            ASSERT_EQ(game.shoot(x, y), ShooterGame::Hit);
+        if (plan.empty() || tick - plan.back().tick > 60) {
+            const bool framed = plan.empty() && underFrame(game, mask, x, y);
+            if (framed || (!plan.empty() && aim(game, x, y))) {
+                const Shot shot{tick, x, y, game.getGoalLine(), game.getGoalItem(), game.shoot(x, y)};
+                ASSERT_EQ(shot.result, framed ? ShooterGame::Elsewhere : ShooterGame::Hit) << tick;
+                plan.push_back(shot);
+            }
         }
         game.update(kTick);
     }
-    ASSERT_TRUE(game.isWon()) << plan.size() << " hits";
-    ASSERT_EQ(plan.size(), static_cast<std::size_t>(ShooterGame::GoalsToWin));
+    ASSERT_TRUE(game.isWon()) << plan.size() << " shots";
+    ASSERT_EQ(plan.size(), static_cast<std::size_t>(ShooterGame::GoalsToWin) + 1);
 
     std::ostringstream script;
     std::ostringstream planned;
@@ -104,7 +130,7 @@ TEST(ShooterPlay, ASeededRunIsWonFromTheShotsTheRulesCompute) {
         frame = due;
         planned << "tick " << plan[i].tick << ": goal " << plan[i].line << ":" << plan[i].item << " at (" << plan[i].x
                 << ", " << plan[i].y << ")\n";
-        if (i == 2) {
+        if (i == 3) {
             // The third hit dropping out of its line.
             script << "wait 2\nscreenshot " << falling << "\n";
             frame += 2;
@@ -115,6 +141,8 @@ TEST(ShooterPlay, ASeededRunIsWonFromTheShotsTheRulesCompute) {
         play("MgShooter", ShooterConfig::File, script.str(), "DialogScreen", "--verbose");
     EXPECT_NE(output.find(std::to_string(ShooterGame::GoalsToWin) + " hits"), std::string::npos) << planned.str();
     EXPECT_EQ(output.find("TARGET_MISSED"), std::string::npos) << planned.str();
+    const std::string framed = "in round 1 at " + std::to_string(plan.front().tick * kTick) + " ms: TARGET_ELSEWHERE";
+    EXPECT_NE(output.find(framed), std::string::npos) << planned.str() << output;
 
     PngImage hit;
     ASSERT_TRUE(hit.load(falling));
