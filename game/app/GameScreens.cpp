@@ -11,8 +11,10 @@
 #include "game/menus/NewQuitDialogScreen.hpp"
 #include "game/menus/OptionsMenu.hpp"
 #include "game/minigames/MgPlaceHolder.hpp"
+#include "game/minigames/dials/MgConcentricDials.hpp"
 #include "game/minigames/klotsky/MgKlotsky.hpp"
 #include "game/minigames/memory/MgMemory.hpp"
+#include "game/minigames/shooter/MgShooter.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/persistence/screens/PlayerProfilesMenu.hpp"
 #include "game/scene/ChronaScene.hpp"
@@ -71,16 +73,13 @@ ScreenBase* timeTravelScene(const FlowParameters& parameters) {
 
 void GameScreens::registerCreators(GameFlow& flow) {
     flow.registerCreator(ScreenTypes::Scene, [](const FlowParameters& p) { return timeTravelScene(p); });
-    flow.registerCreator(ScreenTypes::MgConcentricDials, [](const FlowParameters& p) {
-        return flowPlaceHolder(ScreenTypes::MgConcentricDials, p.text("configFile"));
-    });
+    flow.registerCreator(ScreenTypes::MgConcentricDials,
+                         [](const FlowParameters& p) { return new MgConcentricDials(p.text("configFile")); });
     flow.registerCreator(ScreenTypes::MgMemory,
                          [](const FlowParameters& p) { return new MgMemory(p.text("configFile")); });
     flow.registerCreator(ScreenTypes::MgKlotsky,
                          [](const FlowParameters& p) { return new MgKlotsky(p.text("configFile")); });
-    flow.registerCreator(ScreenTypes::MgShooter, [](const FlowParameters&) {
-        return flowPlaceHolder(ScreenTypes::MgShooter, "content/config/minigames/Shooter/shooter.xml");
-    });
+    flow.registerCreator(ScreenTypes::MgShooter, [](const FlowParameters&) { return new MgShooter(); });
     flow.registerCreator(ScreenTypes::MgPlaceHolder,
                          [](const FlowParameters& p) { return new MgPlaceHolder(p.text("caption")); });
     flow.registerCreator(ScreenTypes::CutscenePlaceHolder,

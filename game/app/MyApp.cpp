@@ -177,8 +177,9 @@ void MyApp::startMinigame(GameFlow& flow) {
     parameters.set("caption", options_.minigameFile);
     const std::vector<FlowEntry>& entries = flow.entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].type == options_.minigameType &&
-            entries[i].parameters.text("configFile") == options_.minigameFile) {
+        // A minigame with a fixed file (the shooter) has none in its entry.
+        const std::string file = entries[i].parameters.text("configFile");
+        if (entries[i].type == options_.minigameType && (file == options_.minigameFile || file.empty())) {
             flow.setPosition(static_cast<int>(i));
             break;
         }

@@ -9,6 +9,7 @@ struct AlphaPicture {
     int height = 0;
     std::vector<unsigned char> alpha;
 
+    AlphaPicture() = default;
     explicit AlphaPicture(const std::string& path);
     unsigned char at(int x, int y) const { return alpha[static_cast<std::size_t>(y) * width + x]; }
 };

@@ -18,12 +18,14 @@
 #include "engine/core/RandomSource.hpp"
 #include "engine/core/XmlFile.hpp"
 #include "engine/render/TextureFactory.hpp"
+#include "game/content/DialsCheck.hpp"
 #include "game/content/FontCheck.hpp"
 #include "game/content/LabelCheck.hpp"
 #include "game/content/MapCheck.hpp"
 #include "game/content/PieceCheck.hpp"
 #include "game/content/MinigameCheck.hpp"
 #include "game/content/SceneCheck.hpp"
+#include "game/content/ShooterCheck.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
@@ -111,6 +113,8 @@ ContentReport ContentChecker::run() {
     PieceCheck(files_).run();
     MapCheck(files_, labels).run();
     MinigameCheck(files_).run();
+    DialsCheck(files_).run();
+    ShooterCheck(files_).run();
     SceneCheck(files_, labels, parameters_, language).run();
     labels.finish(fonts.glyphs());
     return report_;

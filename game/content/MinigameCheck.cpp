@@ -76,12 +76,15 @@ int MinigameCheck::checkKlotsky(const std::string& contentPath) {
         files_.report().add(where, 0, "the board cannot be solved");
         return -1;
     }
-    const int moves = static_cast<int>(result.moves.size());
-    if (moves < MinMoves) {
-        files_.report().add(where, 0, "the board is solved in " + std::to_string(moves) + " moves, fewer than " +
-                                          std::to_string(MinMoves));
+    return reportShort(where, static_cast<int>(result.moves.size()), MinMoves, "moves");
+}
+
+int MinigameCheck::reportShort(const std::string& where, int steps, int minimum, const std::string& unit) const {
+    if (steps < minimum) {
+        files_.report().add(where, 0, "the board is solved in " + std::to_string(steps) + " " + unit + ", fewer than " +
+                                          std::to_string(minimum));
     }
-    return moves;
+    return steps;
 }
 
 void MinigameCheck::requireKlotskyPictures(const XmlFile& file, const std::string& contentPath) {

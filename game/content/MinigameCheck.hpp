@@ -23,10 +23,13 @@ public:
     // One board; the shortest solution's length, -1 when there is none.
     int checkKlotsky(const std::string& contentPath);
     void checkMemory(const std::string& contentPath);
-
-private:
     // The boards of one type: the files of its folder and those the flow names.
     std::set<std::string> boards(const char* folder, const std::string& type) const;
+    // Reports a board at where that is solved in fewer than minimum steps
+    // (counted in unit: "moves", "turns"); gives the steps.
+    int reportShort(const std::string& where, int steps, int minimum, const std::string& unit) const;
+
+private:
     void requireKlotskyPictures(const XmlFile& file, const std::string& contentPath);
 
     const ContentFiles& files_;

@@ -26,13 +26,6 @@ const char* const kSkipFill = "content/images/minigames/SkipFill.png";
 const int kTutorialHeight = 56;
 const int kTutorialMargin = 40;
 
-void playEffect(const std::string& name) {
-    SfxContainer& effects = SfxContainer::instance();
-    if (effects.isLoaded()) {
-        effects.play(name);
-    }
-}
-
 }  // namespace
 
 MiniGameBase::MiniGameBase(const std::string& name, const std::string& tutorialKey, bool fromExtrasMenu,
@@ -51,6 +44,13 @@ TextureFactory& MiniGameBase::textureFactory() const {
 std::string MiniGameBase::label(const std::string& key) {
     const LabelManager* labels = gameApp() ? gameApp()->getLabelManager() : nullptr;
     return labels ? labels->getLabel(key) : key;
+}
+
+void MiniGameBase::playEffect(const std::string& name) {
+    SfxContainer& effects = SfxContainer::instance();
+    if (effects.isLoaded()) {
+        effects.play(name);
+    }
 }
 
 Texture* MiniGameBase::picture(const std::string& name, const std::string& path, int keepMode) {

@@ -87,6 +87,8 @@ protected:
     // The factory given at construction, none for the application's.
     TextureFactory* givenTextures() const { return textures_; }
     static std::string label(const std::string& key);
+    // Plays a sound effect of the catalogue, when it is loaded.
+    static void playEffect(const std::string& name);
 
 private:
     void openSolvedDialog();

@@ -58,6 +58,18 @@ TEST(ContentChecker, ReportsEveryPlantedFaultByFileAndLine) {
     expect("config/minigames/Klotsky/stuck.xml", 0, "the board cannot be solved");
     expect("config/minigames/Klotsky/stuck.xml", 6, "the Marker has no texturePath: the piece cannot be seen");
     expect("config/minigames/Memory/odd.xml", 1, "the grid holds 3 cards: one would have no pair");
+    expect("config/minigames/ConcentricDials/two.xml", 0, "the board is solved in 2 turns, fewer than 3");
+    expect("config/minigames/ConcentricDials/gone.xml", 0, "the picture \"content/images/dials/Gone.png\" does not exist");
+    expect("config/minigames/ConcentricDials/blank.xml", 0, "a ring can never be grabbed: no solid part of it is left free by the rings above");
+    expect("config/minigames/ConcentricDials/noring.xml", 3, "the Piece names no ring picture (imgDial)");
+    expect("config/minigames/Shooter/shooter.xml", 4,
+           "line 1 carries 2 pictures: it needs at least 3 so that one is always out of view");
+    expect("config/minigames/Shooter/shooter.xml", 7, "the picture \"content/images/dials/Gone.png\" does not exist");
+    expect("config/minigames/Shooter/shooter.xml", 0,
+           "the gallery's picture \"content/images/minigames/MgShooter/Mask.png\" does not exist");
+    EXPECT_EQ(text.find("line 0 carries"), std::string::npos) << "three pictures are enough\n" << text;
+    expect("config/minigames/Shooter/shooter.xml", 8,
+           "the picture \"Core.png\" rides line 0 as well: the goal plaque cannot tell which one to shoot");
 
     // The visible goal, its label and its silhouette are fine.
     EXPECT_EQ(text.find("s100.xml:3:"), std::string::npos) << text;

@@ -1,53 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/core/ContentPath.hpp"
 #include "engine/core/ProcessRandom.hpp"
+#include "game/minigames/MinigameRun.hpp"
 #include "game/minigames/klotsky/KlotskiPuzzle.hpp"
 #include "game/minigames/klotsky/KlotskySolver.hpp"
 #include "game/minigames/memory/MemoryBoard.hpp"
 #include "game/minigames/memory/MgMemory.hpp"
 #include "support/PngImage.hpp"
-#include "support/ProcessRun.hpp"
-#include "support/TempFolder.hpp"
 
-// The shipped minigames played in the real game from scripts: each board is
-// solved, the congratulation's button is pressed (Return; only the dialogue
-// answers it, so an unsolved board stays) and the flow shows its next screen. The pictures of the runs are kept in the build folder.
+// The shipped sliding-block and memory boards played in the real game.
 namespace {
 
-const int kSeed = 12;
-// Frames of the entering fade, of the congratulation's wait and opening, and of the leaving.
-const char* const kEnter = "wait 45\n";
-const char* const kCongratulation = "wait 200\n";
-const char* const kLeave = "wait 60\n";
-
-std::string content(const std::string& path) {
-    return std::string(CHRONA_CONTENT_DIR) + "/" + path;
-}
-
-std::string shots() {
-    const std::string dir = std::string(CHRONA_BINARY_DIR) + "/minigame-screens";
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
-// Plays the script in the game started straight in the minigame; fails the
-// test unless the run ends at the expected screen.
-void play(const std::string& type, const std::string& file, const std::string& script, const std::string& next) {
-    TempFolder folder;
-    std::ofstream(folder.file("play.txt")) << script << kCongratulation << "tap return\n"
-                                          << kLeave << "expect-screen " << next << "\nquit\n";
-    const ProcessRun run = ProcessRun::run(ProcessRun::chrona() + " --windowed --save-dir " + folder.path() +
-                                           " --seed " + std::to_string(kSeed) + " --fixed-step 16 --script " +
-                                           folder.file("play.txt") + " --minigame " + type + " " + file);
-    EXPECT_EQ(run.exitCode, 0) << file << "\n" << run.output;
-}
+using namespace MinigameRun;
 
 TEST(MinigamesRun, EveryShippedSlidingBoardIsSolvedFromTheSolversScript) {
     struct Board {
