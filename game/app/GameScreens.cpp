@@ -16,9 +16,13 @@
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/persistence/screens/PlayerProfilesMenu.hpp"
 #include "game/scene/ChronaScene.hpp"
+#include "game/story/cutscenes/AnimationScreen.hpp"
+#include "game/story/cutscenes/CreditsScreen.hpp"
 #include "game/story/cutscenes/CutscenePlaceHolder.hpp"
 #include "game/story/cutscenes/LogoSeqManager.hpp"
 #include "game/story/cutscenes/PlaceHolderScreen.hpp"
+#include "game/story/cutscenes/SceneIntro.hpp"
+#include "game/story/dialogue/DialogScreen.hpp"
 #include "game/story/flow/DialogRequest.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
@@ -41,17 +45,9 @@ ScreenBase* flowPlaceHolder(const std::string& type, const std::string& file) {
                                  PlaceHolderScreen::handOverTo([] { return flow().nextScreen(true); }));
 }
 
-ScreenBase* dialoguePlaceHolder(const FlowParameters& parameters) {
+ScreenBase* dialogue(const FlowParameters& parameters) {
     const std::optional<DialogRequest> request = DialogRequest::read(parameters);
-    if (!request) {
-        return nullptr;
-    }
-    const std::string file = request->fileName;
-    PlaceHolderScreen::Leave leave =
-        request->noPushOnLeave
-            ? PlaceHolderScreen::uncover(nullptr)
-            : PlaceHolderScreen::handOverTo([file] { return flow().afterDialogue(file, 0); });
-    return new PlaceHolderScreen(ScreenTypes::DialogScreen, ScreenTypes::DialogScreen, file, std::move(leave));
+    return request ? new DialogScreen(*request) : nullptr;
 }
 
 ScreenBase* newLocation(const FlowParameters& parameters) {
@@ -85,10 +81,9 @@ void GameScreens::registerCreators(GameFlow& flow) {
                          [](const FlowParameters& p) { return new MgPlaceHolder(p.text("caption")); });
     flow.registerCreator(ScreenTypes::CutscenePlaceHolder,
                          [](const FlowParameters& p) { return new CutscenePlaceHolder(p.text("caption")); });
-    flow.registerCreator(ScreenTypes::Animation, [](const FlowParameters& p) {
-        return flowPlaceHolder(ScreenTypes::Animation, p.text("configPath", "MOCK"));
-    });
-    flow.registerCreator(ScreenTypes::DialogScreen, dialoguePlaceHolder);
+    flow.registerCreator(ScreenTypes::Animation,
+                         [](const FlowParameters& p) { return new AnimationScreen(AnimationRequest::read(p)); });
+    flow.registerCreator(ScreenTypes::DialogScreen, dialogue);
     flow.registerCreator(ScreenTypes::Map, [](const FlowParameters&) {
         return new NewMapScreen(nullptr, MapPins::PresentView, MapPins::NormalMode);
     });
@@ -120,13 +115,12 @@ ScreenBase* GameScreens::pieceFound(int location) {
     return new LumoraPieceFoundScreen(location < 0, location);
 }
 
-ScreenBase* GameScreens::sceneIntro(int /*sceneId*/, SceneIntroListener* /*listener*/) {
-    return nullptr;
+ScreenBase* GameScreens::sceneIntro(int sceneId, SceneIntroListener* listener) {
+    return new SceneIntro(SceneIntro::captionOf(sceneId), listener);
 }
 
 ScreenBase* GameScreens::credits() {
-    return new PlaceHolderScreen("CreditsScreen", "CreditsScreen", Config::instance().getCreditsFile(),
-                                 PlaceHolderScreen::uncover(nullptr));
+    return new CreditsScreen(Config::instance().getCreditsFile());
 }
 
 ScreenBase* GameScreens::mainMenu() {

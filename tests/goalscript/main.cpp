@@ -27,6 +27,9 @@
 #include "game/scene/data/ItemRegistry.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/scene/play/SceneTrial.hpp"
+#include "game/story/cutscenes/SceneIntro.hpp"
+#include "game/story/flow/GameFlow.hpp"
+#include "support/RecordingScreenFactory.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
@@ -37,6 +40,14 @@ int usage() {
     std::cout << "usage: goalscript --content DIR --scene ID --seed N [--step MS] [--finds K] [--answer] --out FILE\n";
     return 2;
 }
+
+// The game's caption over the opening scene, and no other screen.
+class IntroOnly : public RecordingScreenFactory {
+public:
+    ScreenBase* sceneIntro(int sceneId, SceneIntroListener* listener) override {
+        return new SceneIntro(SceneIntro::captionOf(sceneId), listener);
+    }
+};
 
 }  // namespace
 
@@ -85,6 +96,8 @@ int main(int argc, char** argv) {
     const ConfigFile parameters(ContentPath::resolve("content/config/GameParameters.cfg"));
     SceneIndex::instance().load(ChronaScene::ConfigPath + std::string("sceneIndex.xml"));
     TestApp app(Config::instance().getWidth(), Config::instance().getHeight());
+    // The scene opens under its caption, as in the game.
+    GameFlow::instance().setScreenFactory(std::make_unique<IntroOnly>());
     ChronaScene* scene = SceneTrial::start(sceneId);
     scene->drawChoicesFrom(static_cast<std::uint32_t>(seed));
     scene->setTextureFactory(std::make_unique<CpuTextureFactory>());

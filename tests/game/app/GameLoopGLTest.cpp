@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "engine/config/Config.hpp"
 #include "engine/persistence/FileSaveGame.hpp"
 #include "engine/persistence/SaveGameIdSource.hpp"
 #include "game/persistence/GameSaveEntries.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
+#include "game/persistence/screens/PlayerProfilesMenu.hpp"
+#include "game/story/dialogue/Dialog.hpp"
+#include "support/FakeTextureFactory.hpp"
 #include "support/PngImage.hpp"
 #include "support/ProcessRun.hpp"
 #include "support/ScratchFolder.hpp"
@@ -58,19 +64,64 @@ std::string afterClick(const std::string& script, int n, const std::string& extr
     return script.substr(0, lineEnd + 1) + extra + script.substr(lineEnd + 1);
 }
 
-// A click on the placeholder, dialogue or logo on top, and time for the next screen.
+// A click on the screen on top, and time for the next screen.
 std::string clickOn(const std::string& screen) {
     return "expect-screen " + screen + "\nclick 500 400\nwait 12\n";
 }
 
+// Frames of 16 ms that surely cover milliseconds of timed steps.
+int framesFor(int milliseconds) {
+    return milliseconds / 16 + 4;
+}
+
+// The script that passes one screen of the story: a dialogue by a click on
+// every step that waits for one (each after the timed steps before it), an
+// animation by one click, or either by Escape when skipping. A file the
+// content lacks plays as an empty screen that goes by itself after its fade.
+std::string passStory(const std::string& file, bool animation, bool skip) {
+    const std::string path = std::string(CHRONA_CONTENT_DIR) + "/" + file.substr(std::string("content/").size());
+    if (!std::filesystem::exists(path)) {
+        return animation ? "wait 70\n" : "wait 40\n";
+    }
+    // The screen seen here may still be the previous one fading out: the
+    // first input waits for that, and for this one's fade-in.
+    std::string script = "expect-screen DialogScreen\n";
+    if (skip || animation) {
+        return script + "wait 70\n" + (skip ? "tap escape\n" : "click 500 400\n") + "wait 40\n";
+    }
+    Config::instance().setContentFolder(CHRONA_CONTENT_DIR);
+    FakeTextureFactory textures;
+    const Dialog dialog(file, textures);
+    Config::reset();
+    // The timed milliseconds before the first click, and after each click.
+    std::vector<int> timed(1, 0);
+    for (const DialogStep& step : dialog.steps()) {
+        if (step.timeout == DialogStep::WaitForClick) {
+            timed.push_back(0);
+        } else {
+            timed.back() += step.timeout;
+        }
+    }
+    script += "wait " + std::to_string(70 + framesFor(timed.front())) + "\n";
+    for (std::size_t click = 1; click < timed.size(); ++click) {
+        script += "click 500 400\nwait " + std::to_string(framesFor(timed[click])) + "\n";
+    }
+    // The screen fades out and the next one comes.
+    return script + "wait 40\n";
+}
+
+const char* const kIntro1 = "content/animations/CutScenes/Intro/Sequence01/Sequence01.xml";
+const char* const kIntro2 = "content/animations/CutScenes/Intro/Sequence02/Sequence02.xml";
+
 // From the first start to the main menu: the logos are cut short, the
-// opening cut-scenes lead to the first profile, then to the main menu.
-std::string firstStart() {
-    return "wait 20\n" + clickOn("LogoSeqManager") + clickOn("LogoSeqManager") + clickOn("DialogScreen") +
-           clickOn("DialogScreen") + clickOn("DialogScreen") + clickOn("DialogScreen") +
+// opening cut-scenes and dialogues lead to the first profile, then to the main menu.
+std::string firstStart(bool skip) {
+    return "wait 20\n" + clickOn("LogoSeqManager") + clickOn("LogoSeqManager") + passStory(kIntro1, true, skip) +
+           passStory(kIntro2, true, skip) + passStory("content/story/dialogs/IntroScene_03.xml", false, skip) +
+           passStory("content/story/dialogs/IntroScene_04.xml", false, skip) +
            "wait 60\nexpect-screen PlayerNameEntry\ntype Ada\nwait 5\ntap return\nwait 60\n"
-           "expect-screen PlayerProfilesMenu\nmove 622 533\nwait 2\nclick 622 533\nwait 150\n" +
-           clickOn("DialogScreen") + "wait 60\n";
+           "expect-screen PlayerProfilesMenu\nmove 622 533\nwait 2\nclick 622 533\nwait 110\n" +
+           passStory(PlayerProfilesMenu::NextDialogue, false, skip) + "wait 60\n";
 }
 
 // Alt+F4 asks first; "Yes" ends the game.
@@ -112,9 +163,11 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
         afterClick(goalScript(dir, 100, ""), 10, "wait 170\nscreenshot " + pictureFile("gameloop-badge.png") + "\n");
     const std::string past = goalScript(dir, 200, "--finds 10 --answer");
 
-    const std::string firstRun = firstStart() + "expect-screen MainMenu\nscreenshot " + pictureFile("gameloop-menu.png") +
-                                 "\nmove 512 299\nwait 2\nclick 512 299\nwait 60\n" + clickOn("DialogScreen") +
-                                 clickOn("DialogScreen") + clickOn("NewLocationScreen") + "wait 30\n" +
+    const std::string firstRun = firstStart(false) + "expect-screen MainMenu\nscreenshot " +
+                                 pictureFile("gameloop-menu.png") + "\nmove 512 299\nwait 2\nclick 512 299\nwait 60\n" +
+                                 passStory("content/story/dialogs/Tutorial.xml", false, false) +
+                                 passStory("content/story/dialogs/Tutorial_TimeZapper.xml", false, false) +
+                                 "wait 30\n" + clickOn("NewLocationScreen") + "wait 30\n" +
                                  "expect-screen HOScene\n" + present + "expect-screen HOScene\n" + past +
                                  "screenshot " + pictureFile("gameloop-past-portal.png") + "\n" + kQuit;
     const ProcessRun first = play(save, dir + "first.txt", firstRun);
@@ -155,10 +208,10 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
         found = first.past.collectedItems;
     }
 
-    // The second start: the profile is there, the story leads to the main
-    // menu, and "Continue" opens the past scene again.
+    // The second start: the profile is there, the opening (skipped this
+    // time) leads to the main menu, and "Continue" opens the past scene again.
     const std::string secondRun = "wait 20\n" + clickOn("LogoSeqManager") + clickOn("LogoSeqManager") +
-                                  clickOn("DialogScreen") + clickOn("DialogScreen") + "wait 60\n" +
+                                  passStory(kIntro1, true, true) + passStory(kIntro2, true, true) + "wait 60\n" +
                                   "expect-screen MainMenu\nmove 512 379\nwait 2\nclick 512 379\nwait 120\n"
                                   "expect-screen HOScene\nscreenshot " + pictureFile("gameloop-continued.png") +
                                   "\n" + kQuit;
