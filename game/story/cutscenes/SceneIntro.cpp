@@ -19,6 +19,8 @@
 namespace {
 
 constexpr int kIntroAnimation = 0;
+constexpr int kBandMargin = 14;
+constexpr int kBandAlpha = 150;
 
 }  // namespace
 
@@ -76,9 +78,12 @@ void SceneIntro::drawBackground(Graphics* graphics) {
 
 void SceneIntro::drawForeground(Graphics* graphics) {
     const int width = MenuLook::screenWidth();
-    Font* font = SharedResources::instance().trajanPro22;
+    Font* font = SharedResources::instance().aldine26;
     if (font && captionAlpha_ > 0) {
         const auto alpha = static_cast<unsigned char>(captionAlpha_ > 255 ? 255 : captionAlpha_);
+        // A dark band under the words keeps them readable over a busy painting.
+        graphics->fillRect(0, CaptionY - kBandMargin, width, font->getLineHeight() + 2 * kBandMargin,
+                           Color(0, 0, 0, static_cast<unsigned char>(kBandAlpha * alpha / 255)));
         font->drawTextInBox(graphics, IntRect(0, CaptionY, width, font->getLineHeight()), caption_,
                             Color(255, 255, 255, alpha), Font::kAlignCenter, Font::kAlignMiddle, false);
     }

@@ -6,6 +6,7 @@
 #include "engine/animation/AnimationPlayer.hpp"
 #include "engine/app/GameApp.hpp"
 #include "engine/render/Graphics.hpp"
+#include "engine/render/Texture.hpp"
 #include "engine/transitions/FadeInTransition.hpp"
 #include "engine/transitions/FadeOutTransition.hpp"
 #include "engine/widgets/TarvikButton.hpp"
@@ -20,9 +21,10 @@
 
 namespace {
 
-// The skip button sits in the bottom-right corner, clear of the text boxes.
-constexpr int kSkipWidth = 160;
-constexpr int kSkipHeight = 48;
+// The skip button sits in the bottom-right corner, clear of the text boxes,
+// as large as its picture (this size without one).
+constexpr int kSkipWidth = 220;
+constexpr int kSkipHeight = 60;
 constexpr int kSkipMargin = 16;
 constexpr int kSkipZ = 1000000;
 
@@ -63,10 +65,13 @@ void DialogScreen::onEnter() {
     }
     const int width = MenuLook::screenWidth();
     const int height = MenuLook::screenHeight();
+    const Texture* picture = SharedResources::instance().buttonNormal;
+    const int skipWidth = picture ? picture->getWidth() : kSkipWidth;
+    const int skipHeight = picture ? picture->getHeight() : kSkipHeight;
     skip_ = new TarvikButton(this, SkipButtonId, MenuLook::button("SKIP"));
     // Above every character the dialogue brings in later.
-    skip_->setBounds(WidgetBounds{width - kSkipWidth - kSkipMargin, height - kSkipHeight - kSkipMargin, kSkipZ,
-                                  kSkipWidth, kSkipHeight});
+    skip_->setBounds(WidgetBounds{width - skipWidth - kSkipMargin, height - skipHeight - kSkipMargin, kSkipZ,
+                                  skipWidth, skipHeight});
     addWidget(skip_);
     StoryMusic::play(*getResourceManager(), request_.musicId);
 }

@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         StoryFixture::SetUp();
         SharedResources::instance().trajanPro14 = &font_;
-        SharedResources::instance().trajanPro22 = &font_;
+        SharedResources::instance().aldine26 = &font_;
         SharedResources::instance().credits = &font_;
     }
     void TearDown() override {
@@ -236,6 +236,11 @@ TEST_F(StoryCutscenes, TheSceneCaptionIsWrittenOverADimmedScene) {
     ASSERT_FALSE(drawn.empty());
     EXPECT_EQ(drawn[0].args, (std::vector<float>{0, 0, 1024, 768}));
     EXPECT_EQ(drawn[0].color, Color(32, 32, 32, 100));
+    // A dark band under the words, as dark as they are visible.
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[1].color, Color(0, 0, 0, 150));
+    EXPECT_LT(drawn[1].args[1], SceneIntro::CaptionY);
+    EXPECT_GT(drawn[1].args[1] + drawn[1].args[3], SceneIntro::CaptionY + 20);
     ASSERT_EQ(font_.lines.size(), 1u);
     EXPECT_EQ(font_.lines[0].text, "The Clockmaker's Workshop");
     EXPECT_EQ(font_.lines[0].y, SceneIntro::CaptionY);
