@@ -84,8 +84,8 @@ void GameScreens::registerCreators(GameFlow& flow) {
     flow.registerCreator(ScreenTypes::Animation,
                          [](const FlowParameters& p) { return new AnimationScreen(AnimationRequest::read(p)); });
     flow.registerCreator(ScreenTypes::DialogScreen, dialogue);
-    flow.registerCreator(ScreenTypes::Map, [](const FlowParameters&) {
-        return new NewMapScreen(nullptr, MapPins::PresentView, MapPins::NormalMode);
+    flow.registerCreator(ScreenTypes::Map, [this](const FlowParameters&) {
+        return map(nullptr, MapPins::PresentView, MapPins::NormalMode);
     });
     flow.registerCreator(ScreenTypes::NewLocation, newLocation);
     flow.registerCreator(ScreenTypes::PlayerProgress, [](const FlowParameters& p) {
@@ -100,6 +100,7 @@ ScreenBase* GameScreens::logos() {
 }
 
 ScreenBase* GameScreens::map(NewMapScreenListener* listener, int view, int mode) {
+    introducedScene_ = -1;
     return new NewMapScreen(listener, view, mode);
 }
 
@@ -116,6 +117,15 @@ ScreenBase* GameScreens::pieceFound(int location) {
 }
 
 ScreenBase* GameScreens::sceneIntro(int sceneId, SceneIntroListener* listener) {
+    // A scene built again to go on with its next step opens without its
+    // caption, and one reached through the portal opens in the portal's spiral.
+    const ResourceManager* global = gameApp() ? gameApp()->getResourceManager() : nullptr;
+    const bool throughPortal =
+        global && (global->getTexture(ChronaScene::PresentGrab) || global->getTexture(ChronaScene::PastGrab));
+    if (sceneId == introducedScene_ || throughPortal) {
+        return nullptr;
+    }
+    introducedScene_ = sceneId;
     return new SceneIntro(SceneIntro::captionOf(sceneId), listener);
 }
 
@@ -124,6 +134,7 @@ ScreenBase* GameScreens::credits() {
 }
 
 ScreenBase* GameScreens::mainMenu() {
+    introducedScene_ = -1;
     return new MainMenu();
 }
 

@@ -168,7 +168,7 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
                                  passStory("content/story/dialogs/Tutorial.xml", false, false) +
                                  passStory("content/story/dialogs/Tutorial_TimeZapper.xml", false, false) +
                                  "wait 30\n" + clickOn("NewLocationScreen") + "wait 30\n" +
-                                 "expect-screen HOScene\n" + present + "expect-screen HOScene\n" + past +
+                                 "expect-screen SceneIntro\n" + present + "expect-screen HOScene\n" + past +
                                  "screenshot " + pictureFile("gameloop-past-portal.png") + "\n" + kQuit;
     const ProcessRun first = play(save, dir + "first.txt", firstRun);
     ASSERT_EQ(first.exitCode, 0) << tail(first.output);
@@ -212,7 +212,7 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
     // time) leads to the main menu, and "Continue" opens the past scene again.
     const std::string secondRun = "wait 20\n" + clickOn("LogoSeqManager") + clickOn("LogoSeqManager") +
                                   passStory(kIntro1, true, true) + passStory(kIntro2, true, true) + "wait 60\n" +
-                                  "expect-screen MainMenu\nmove 512 379\nwait 2\nclick 512 379\nwait 120\n"
+                                  "expect-screen MainMenu\nmove 512 379\nwait 2\nclick 512 379\nwait 200\n"
                                   "expect-screen HOScene\nscreenshot " + pictureFile("gameloop-continued.png") +
                                   "\n" + kQuit;
     const ProcessRun second = play(save, dir + "second.txt", secondRun);
