@@ -18,9 +18,12 @@
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/persistence/screens/PlayerProfilesMenu.hpp"
 #include "game/scene/ChronaScene.hpp"
+#include "game/story/cutscenes/AnimationScreen.hpp"
+#include "game/story/cutscenes/CreditsScreen.hpp"
 #include "game/story/cutscenes/CutscenePlaceHolder.hpp"
 #include "game/story/cutscenes/LogoSeqManager.hpp"
-#include "game/story/cutscenes/PlaceHolderScreen.hpp"
+#include "game/story/cutscenes/SceneIntro.hpp"
+#include "game/story/dialogue/DialogScreen.hpp"
 #include "game/story/flow/DialogRequest.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
@@ -32,28 +35,9 @@
 
 namespace {
 
-GameFlow& flow() {
-    return GameFlow::instance();
-}
-
-// A placeholder for a flow entry whose screen is not built yet: it names the
-// type and the file and moves the flow on to its next entry.
-ScreenBase* flowPlaceHolder(const std::string& type, const std::string& file) {
-    return new PlaceHolderScreen(type, type, file,
-                                 PlaceHolderScreen::handOverTo([] { return flow().nextScreen(true); }));
-}
-
-ScreenBase* dialoguePlaceHolder(const FlowParameters& parameters) {
+ScreenBase* dialogue(const FlowParameters& parameters) {
     const std::optional<DialogRequest> request = DialogRequest::read(parameters);
-    if (!request) {
-        return nullptr;
-    }
-    const std::string file = request->fileName;
-    PlaceHolderScreen::Leave leave =
-        request->noPushOnLeave
-            ? PlaceHolderScreen::uncover(nullptr)
-            : PlaceHolderScreen::handOverTo([file] { return flow().afterDialogue(file, 0); });
-    return new PlaceHolderScreen(ScreenTypes::DialogScreen, ScreenTypes::DialogScreen, file, std::move(leave));
+    return request ? new DialogScreen(*request) : nullptr;
 }
 
 ScreenBase* newLocation(const FlowParameters& parameters) {
@@ -84,12 +68,11 @@ void GameScreens::registerCreators(GameFlow& flow) {
                          [](const FlowParameters& p) { return new MgPlaceHolder(p.text("caption")); });
     flow.registerCreator(ScreenTypes::CutscenePlaceHolder,
                          [](const FlowParameters& p) { return new CutscenePlaceHolder(p.text("caption")); });
-    flow.registerCreator(ScreenTypes::Animation, [](const FlowParameters& p) {
-        return flowPlaceHolder(ScreenTypes::Animation, p.text("configPath", "MOCK"));
-    });
-    flow.registerCreator(ScreenTypes::DialogScreen, dialoguePlaceHolder);
-    flow.registerCreator(ScreenTypes::Map, [](const FlowParameters&) {
-        return new NewMapScreen(nullptr, MapPins::PresentView, MapPins::NormalMode);
+    flow.registerCreator(ScreenTypes::Animation,
+                         [](const FlowParameters& p) { return new AnimationScreen(AnimationRequest::read(p)); });
+    flow.registerCreator(ScreenTypes::DialogScreen, dialogue);
+    flow.registerCreator(ScreenTypes::Map, [this](const FlowParameters&) {
+        return map(nullptr, MapPins::PresentView, MapPins::NormalMode);
     });
     flow.registerCreator(ScreenTypes::NewLocation, newLocation);
     flow.registerCreator(ScreenTypes::PlayerProgress, [](const FlowParameters& p) {
@@ -104,6 +87,7 @@ ScreenBase* GameScreens::logos() {
 }
 
 ScreenBase* GameScreens::map(NewMapScreenListener* listener, int view, int mode) {
+    introducedScene_ = -1;
     return new NewMapScreen(listener, view, mode);
 }
 
@@ -119,16 +103,25 @@ ScreenBase* GameScreens::pieceFound(int location) {
     return new LumoraPieceFoundScreen(location < 0, location);
 }
 
-ScreenBase* GameScreens::sceneIntro(int /*sceneId*/, SceneIntroListener* /*listener*/) {
-    return nullptr;
+ScreenBase* GameScreens::sceneIntro(int sceneId, SceneIntroListener* listener) {
+    // A scene built again to go on with its next step opens without its
+    // caption, and one reached through the portal opens in the portal's spiral.
+    const ResourceManager* global = gameApp() ? gameApp()->getResourceManager() : nullptr;
+    const bool throughPortal =
+        global && (global->getTexture(ChronaScene::PresentGrab) || global->getTexture(ChronaScene::PastGrab));
+    if (sceneId == introducedScene_ || throughPortal) {
+        return nullptr;
+    }
+    introducedScene_ = sceneId;
+    return new SceneIntro(SceneIntro::captionOf(sceneId), listener);
 }
 
 ScreenBase* GameScreens::credits() {
-    return new PlaceHolderScreen("CreditsScreen", "CreditsScreen", Config::instance().getCreditsFile(),
-                                 PlaceHolderScreen::uncover(nullptr));
+    return new CreditsScreen(Config::instance().getCreditsFile());
 }
 
 ScreenBase* GameScreens::mainMenu() {
+    introducedScene_ = -1;
     return new MainMenu();
 }
 

@@ -17,7 +17,6 @@
 #include "engine/core/Log.hpp"
 #include "engine/core/RandomSource.hpp"
 #include "engine/core/XmlFile.hpp"
-#include "engine/render/TextureFactory.hpp"
 #include "game/content/DialsCheck.hpp"
 #include "game/content/FontCheck.hpp"
 #include "game/content/LabelCheck.hpp"
@@ -26,6 +25,8 @@
 #include "game/content/MinigameCheck.hpp"
 #include "game/content/SceneCheck.hpp"
 #include "game/content/ShooterCheck.hpp"
+#include "game/content/StoryCheck.hpp"
+#include "game/content/UndecodedTextures.hpp"
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
@@ -60,13 +61,6 @@ private:
     std::string folder_;
     Log::Capture capture_;
     Log::Level threshold_;
-};
-
-// The checker reads animations for their faults and never draws them, so
-// their pictures are not decoded.
-class UndecodedTextures : public TextureFactory {
-public:
-    Texture* load(const std::string&, ImageFilter*, int) override { return nullptr; }
 };
 
 }  // namespace
@@ -116,6 +110,7 @@ ContentReport ContentChecker::run() {
     DialsCheck(files_).run();
     ShooterCheck(files_).run();
     SceneCheck(files_, labels, parameters_, language).run();
+    StoryCheck(files_, labels).run();
     labels.finish(fonts.glyphs());
     return report_;
 }
@@ -132,9 +127,8 @@ std::string ContentChecker::checkConfig() {
     for (const Config::Cursor& cursor : config.getCursors()) {
         files_.require(config.getCursorFolder() + cursor.imageFile, file, cursor.line, "the cursor image");
     }
-    if (!config.getCreditsFile().empty() &&
-        files_.require(config.getCreditsFile(), file, config.getCreditsLine(), "the credits file")) {
-        checkCredits(config.getCreditsFile());
+    if (!config.getCreditsFile().empty()) {
+        files_.require(config.getCreditsFile(), file, config.getCreditsLine(), "the credits file");
     }
     for (const Config::LogoScreen& logo : config.getLogoScreens()) {
         std::string folder = logo.folder;
@@ -144,23 +138,6 @@ std::string ContentChecker::checkConfig() {
         files_.require(folder + logo.fileName, file, logo.line, "the logo screen");
     }
     return config.getActiveLanguage().empty() ? "EN" : config.getActiveLanguage();
-}
-
-void ContentChecker::checkCredits(const std::string& contentPath) {
-    const XmlFile file(contentPath, "Credits");
-    const tinyxml2::XMLElement* root = file.root();
-    if (!root) {
-        return;
-    }
-    if (!XmlFile::text(root, "background").empty()) {
-        files_.require(XmlFile::text(root, "background"), contentPath, root->GetLineNum(), "the background");
-    }
-    for (const tinyxml2::XMLElement* line = root->FirstChildElement("TextLine"); line;
-         line = line->NextSiblingElement("TextLine")) {
-        if (!line->Attribute("string")) {
-            file.warn(line, "a TextLine needs a string");
-        }
-    }
 }
 
 void ContentChecker::checkParameters() {

@@ -23,7 +23,6 @@ public:
 
 private:
     std::string checkConfig();
-    void checkCredits(const std::string& contentPath);
     void checkParameters();
     void checkSounds();
     void checkAnimations();

@@ -32,6 +32,17 @@ void LabelCheck::use(const std::string& key, const std::string& contentPath, int
     uses_.push_back({key, contentPath, line});
 }
 
+std::vector<std::string> LabelCheck::textsOf(const std::string& key) const {
+    std::vector<std::string> texts;
+    for (const auto& language : languages_) {
+        const auto found = language.second.find(key);
+        if (found != language.second.end()) {
+            texts.push_back(found->second.text);
+        }
+    }
+    return texts;
+}
+
 void LabelCheck::finish(const std::map<std::string, std::set<int>>& fontGlyphs) {
     for (const Use& use : uses_) {
         for (const auto& [file, table] : languages_) {

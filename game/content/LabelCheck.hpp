@@ -18,6 +18,8 @@ public:
     void use(const std::string& key, const std::string& contentPath, int line);
     void finish(const std::map<std::string, std::set<int>>& fontGlyphs);
     std::size_t languageCount() const { return languages_.size(); }
+    // The text of key in every labels file that has it.
+    std::vector<std::string> textsOf(const std::string& key) const;
 
 private:
     struct Label {

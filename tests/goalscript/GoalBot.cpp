@@ -78,7 +78,8 @@ bool GoalBot::visiblePixel(Item* goal, Point* at) const {
 }
 
 bool GoalBot::play(int frameLimit, int findLimit) {
-    while (scene_.getPhase() == ScreenBase::Entering && frames_ < frameLimit) {
+    // The caption over the opening scene takes the input until it has faded.
+    while ((scene_.getPhase() == ScreenBase::Entering || app_.topState() != &scene_) && frames_ < frameLimit) {
         tick();
     }
     int idleSince = frames_;

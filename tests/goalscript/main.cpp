@@ -37,6 +37,9 @@
 #include "game/scene/data/SceneIndex.hpp"
 #include "game/scene/play/SceneTrial.hpp"
 #include "support/LogCapture.hpp"
+#include "game/story/cutscenes/SceneIntro.hpp"
+#include "game/story/flow/GameFlow.hpp"
+#include "support/RecordingScreenFactory.hpp"
 #include "support/TestApp.hpp"
 
 namespace {
@@ -75,6 +78,14 @@ int endCode(const std::vector<std::string>& lines) {
     }
     return -1;
 }
+
+// The game's caption over the opening scene, and no other screen.
+class IntroOnly : public RecordingScreenFactory {
+public:
+    ScreenBase* sceneIntro(int sceneId, SceneIntroListener* listener) override {
+        return new SceneIntro(SceneIntro::captionOf(sceneId), listener);
+    }
+};
 
 }  // namespace
 
@@ -137,6 +148,8 @@ int main(int argc, char** argv) {
     TestApp app(Config::instance().getWidth(), Config::instance().getHeight());
     LogCapture trace(Log::Info);
     ChronaScene* scene = save.empty() ? SceneTrial::start(sceneId) : ChronaScene::forScene(sceneId);
+    // The scene opens under its caption, as in the game.
+    GameFlow::instance().setScreenFactory(std::make_unique<IntroOnly>());
     scene->drawChoicesFrom(static_cast<std::uint32_t>(seed));
     scene->setTextureFactory(std::make_unique<CpuTextureFactory>());
     scene->setGameParameters(&parameters);

@@ -16,15 +16,6 @@ PlaceHolderScreen::Leave PlaceHolderScreen::handOverTo(Follower follower) {
     return [follower](StateStack* stack) { GameFlow::instance().handOver(stack, follower()); };
 }
 
-PlaceHolderScreen::Leave PlaceHolderScreen::uncover(std::function<void()> closed) {
-    return [closed](StateStack* stack) {
-        stack->popState();
-        if (closed) {
-            closed();
-        }
-    };
-}
-
 void PlaceHolderScreen::onMouseReleased(const MouseEvent& /*event*/) {
     if (getPhase() == Shown) {
         startLeave(0, true);

@@ -13,8 +13,8 @@ class PlaceHolderScreen : public ScreenBase {
 public:
     static constexpr const char* Prompt = "Press mouse button to continue.";
 
-    // What the leaving does once the screen is off the stack: uncover the
-    // screen below and tell its owner, or hand over to a following screen.
+    // What the leaving does once the screen is off the stack: hand over to a
+    // following screen.
     using Leave = std::function<void(StateStack* stack)>;
     // The screen that follows, asked for only when the placeholder goes so
     // that it sees the game as it stands then; none falls back to the main menu.
@@ -23,8 +23,6 @@ public:
     PlaceHolderScreen(const std::string& name, const std::string& caption, const std::string& detail, Leave leave);
     // A leave that hands over to what the follower gives.
     static Leave handOverTo(Follower follower);
-    // A leave that uncovers the screen below and then runs closed (if any).
-    static Leave uncover(std::function<void()> closed);
 
     const std::string& getCaption() const { return caption_; }
     const std::string& getDetail() const { return detail_; }

@@ -261,6 +261,30 @@ ScreenBase* GameFlow::newLocation(int sceneId, bool advance) {
     return createScreen(ScreenTypes::NewLocation, parameters);
 }
 
+std::vector<DialogRequest> GameFlow::storyChainFiles() {
+    std::vector<DialogRequest> files;
+    const auto add = [&files](const std::string& fileName, bool animation) {
+        for (const DialogRequest& known : files) {
+            if (known.fileName == fileName) {
+                return;
+            }
+        }
+        DialogRequest request;
+        request.fileName = fileName;
+        request.justPlayAnimation = animation;
+        files.push_back(request);
+    };
+    for (const ChainRow& row : storyChain()) {
+        // The cut-scene sequences are animations, everything else dialogues.
+        add(row.ended, row.ended.compare(0, kIntro.size(), kIntro) == 0 ||
+                           row.ended.compare(0, kOutro.size(), kOutro) == 0);
+        if (!row.next.empty()) {
+            add(row.next, row.justPlayAnimation);
+        }
+    }
+    return files;
+}
+
 ScreenBase* GameFlow::firstStoryScreen() {
     DialogRequest request;
     request.fileName = kIntro + "Sequence01/Sequence01.xml";

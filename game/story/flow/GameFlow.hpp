@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core/SingletonContainer.hpp"
+#include "game/story/flow/DialogRequest.hpp"
 #include "game/story/flow/FlowEntry.hpp"
 #include "game/story/flow/ScreenCreator.hpp"
 #include "game/story/flow/ScreenFactory.hpp"
@@ -63,6 +64,9 @@ public:
     ScreenBase* afterDialogue(const std::string& fileName, int leaveCode);
     // The opening cut-scene that follows the logos.
     ScreenBase* firstStoryScreen();
+    // Every file of the fixed story chain (the opening, the tutorial, what
+    // follows each dialogue), once each, with the mode it plays in.
+    static std::vector<DialogRequest> storyChainFiles();
 
     // Installs the factory of the screens and lets it register its creators.
     void setScreenFactory(std::unique_ptr<ScreenFactory> factory);

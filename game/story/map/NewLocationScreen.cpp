@@ -3,7 +3,6 @@
 #include "engine/actions/TinyActionSequence.hpp"
 #include "engine/actions/TinyRelIncrementator.hpp"
 #include "engine/app/GameApp.hpp"
-#include "engine/audio/Music.hpp"
 #include "engine/render/Graphics.hpp"
 #include "engine/render/Texture.hpp"
 #include "engine/render/TextureFactory.hpp"
@@ -13,6 +12,7 @@
 #include "game/app/SharedResources.hpp"
 #include "game/menus/MenuLook.hpp"
 #include "game/menus/MenuServices.hpp"
+#include "game/story/cutscenes/StoryMusic.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/map/MapFile.hpp"
 #include "game/story/map/MapTextures.hpp"
@@ -56,13 +56,7 @@ void NewLocationScreen::onEnter() {
         pictures_.push_back(picture);
         pins_.emplace_back(pin.x, pin.y);
     }
-    if (musicId_ != -1) {
-        if (Music* music = MenuServices::current().sceneMusic(musicId_)) {
-            getResourceManager()->addMusic("NEW_LOCATION_MUSIC", music);
-            music->load();
-            music->play(-1);
-        }
-    }
+    StoryMusic::play(*getResourceManager(), musicId_);
 }
 
 void NewLocationScreen::onEntered() {

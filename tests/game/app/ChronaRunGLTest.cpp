@@ -147,7 +147,8 @@ TEST(ChronaRun, StatsArePrintedAndWrittenAsJson) {
 TEST(ChronaRun, SwitchingToFullScreenAndBackKeepsEveryTextureAndFont) {
     const std::string dir = tempDir("mode");
     const std::string script = dir + "/mode.txt";
-    std::ofstream(script) << "wait 5\nscreenshot " << dir << "/before.png\nwait 3\ntap alt+return\nwait 5\n"
+    // After the scene's caption has come and gone.
+    std::ofstream(script) << "wait 160\nscreenshot " << dir << "/before.png\nwait 3\ntap alt+return\nwait 5\n"
                           << "screenshot " << dir << "/full.png\nwait 3\ntap alt+return\nwait 5\n"
                           << "screenshot " << dir << "/after.png\nwait 2\n";
     // A painted scene: its pictures and the panel's and score's glyphs.

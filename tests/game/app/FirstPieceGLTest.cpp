@@ -33,9 +33,7 @@ TEST(FirstPiece, BothTimesOfTheFirstLocationCompletedUnlockThePieceAndAnnounceTh
     const std::string present = goalScript(dir + "present.txt", "--scene 100").script;
     const std::string past = goalScript(dir + "past.txt", "--scene 200").script;
     const ProcessRun first = play(save, dir + "start0.txt",
-                                  firstStart() + "expect-screen MainMenu\n" + newGame() + skip("DialogScreen") +
-                                      skip("DialogScreen") + clickOn("NewLocationScreen") + "wait 30\n" +
-                                      "expect-screen HOScene\n" + present + "expect-screen HOScene\n" + past + Quit);
+                                  firstStart(true) + newGame() + tutorial(true) + present + "expect-screen HOScene\n" + past + Quit);
     ASSERT_EQ(first.exitCode, 0) << tail(first.output);
     EXPECT_NE(first.output.find("scene 100: ends with 1009"), std::string::npos) << tail(first.output);
 

@@ -7,7 +7,7 @@
 #include "tests/game/app/PlayThrough.hpp"
 
 // The game played as a new player would, from an empty save folder: the
-// logos, the opening story (skipped), a profile made by typing a name,
+// logos, the opening story read to its end, a profile made by typing a name,
 // the main menu, a new game, the first location's present scene to its end,
 // its past scene through the flow up to the tenth find that opens the portal
 // for good, and the quit question. A second start continues into the same
@@ -42,10 +42,8 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
                                            "wait 170\nscreenshot " + pictureFile("gameloop-badge.png") + "\n");
     const std::string past = goalScript(dir + "scene200.txt", "--scene 200 --finds 10 --answer").script;
 
-    const std::string firstRun = firstStart() + "expect-screen MainMenu\nscreenshot " + pictureFile("gameloop-menu.png") +
-                                 "\n" + newGame() + skip("DialogScreen") + skip("DialogScreen") +
-                                 clickOn("NewLocationScreen") + "wait 30\n" +
-                                 "expect-screen HOScene\n" + present + "expect-screen HOScene\n" + past +
+    const std::string firstRun = firstStart(false) + "screenshot " + pictureFile("gameloop-menu.png") + "\n" +
+                                 newGame() + tutorial(false) + present + "expect-screen HOScene\n" + past +
                                  "screenshot " + pictureFile("gameloop-past-portal.png") + "\n" + Quit;
     const ProcessRun first = play(save, dir + "first.txt", firstRun);
     ASSERT_EQ(first.exitCode, 0) << tail(first.output);
@@ -85,8 +83,8 @@ TEST(GameLoop, ANewPlayerPlaysTheFirstLocationQuitsAndContinuesWhereTheyLeft) {
         found = first.past.collectedItems;
     }
 
-    // The second start: the profile is there, the story leads to the main
-    // menu, and "Continue" opens the past scene again.
+    // The second start: the profile is there, the opening (skipped this
+    // time) leads to the main menu, and "Continue" opens the past scene again.
     const std::string secondRun = laterStart() + continueGame() + "expect-screen HOScene\nscreenshot " +
                                   pictureFile("gameloop-continued.png") + "\n" + Quit;
     const ProcessRun second = play(save, dir + "second.txt", secondRun);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/core/KeyEvent.hpp"
 #include "game/story/cutscenes/CutscenePlaceHolder.hpp"
 #include "game/story/cutscenes/PlaceHolderScreen.hpp"
 #include "game/scene/data/SceneIndex.hpp"
@@ -77,17 +78,25 @@ TEST_F(PlaceHolders, AClickHandsOverToTheFollowerAskedOnlyThenOrToTheMainMenu) {
     EXPECT_EQ(topName(app), "mainMenu");
 }
 
-TEST_F(PlaceHolders, AnUncoveringPlaceholderGoesAndTellsItsOwnerWithoutPushing) {
+TEST_F(PlaceHolders, EscapePassesAPlaceholderLikeAClickOnceItIsShown) {
     TestApp app;
-    app.startState(new NamedScreen("Scene"));
-    int closed = 0;
-    auto* map = new PlaceHolderScreen("NewMapScreen", "NewMapScreen", "", PlaceHolderScreen::uncover([&] {
-                                          ++closed;
-                                      }));
-    app.startState(map);
-    clickThrough(app, map);
-    EXPECT_EQ(closed, 1);
-    EXPECT_EQ(topName(app), "Scene");
+    auto* screen = new PlaceHolderScreen("Animation", "Animation", "MOCK",
+                                         PlaceHolderScreen::handOverTo([] { return new NamedScreen("Next"); }));
+    app.startState(screen);
+    KeyEvent escape;
+    escape.key = KeyEvent::EscapeKey;
+    KeyEvent other;
+    other.key = 'a';
+    screen->onKeyEvent(other);
+    for (int i = 0; i < 60 && screen->getPhase() != ScreenBase::Shown; ++i) {
+        app.updateStates(16);
+    }
+    ASSERT_EQ(screen->getPhase(), ScreenBase::Shown) << "another key does not pass it";
+    screen->onKeyEvent(escape);
+    for (int i = 0; i < 60 && app.topState() == screen; ++i) {
+        app.updateStates(16);
+    }
+    EXPECT_EQ(topName(app), "Next");
     EXPECT_EQ(app.getStates().size(), 1u);
 }
 
