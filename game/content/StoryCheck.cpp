@@ -191,13 +191,13 @@ void StoryCheck::checkCredits() {
     }
     CreditsFile credits;
     credits.load(config.getCreditsFile());
-    const int room = kWidth - credits.startX;
+    const int room = credits.centredRoom(kWidth);
     for (const CreditsFile::Line& line : credits.lines) {
         const int width = creditsFont_ ? creditsFont_->textWidth(line.text) : 0;
         if (width > room) {
             files_.report().add(files_.path(config.getCreditsFile()), line.line,
                                 "the line is " + std::to_string(width) + " pixels wide but only " +
-                                    std::to_string(room) + " fit right of StartX");
+                                    std::to_string(room) + " fit centred on StartX");
         }
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct CreditsFile {
 
     int globalTiming = DefaultTiming;
     int startX = DefaultStartX;
+
+    // The width a line centred on startX may take on a screen this wide.
+    int centredRoom(int screenWidth) const { return 2 * std::max(0, std::min(startX, screenWidth - startX)); }
     std::string background;
     std::vector<Line> lines;
 

@@ -61,8 +61,9 @@ void CreditsScreen::drawForeground(Graphics* graphics) {
     if (!text) {
         return;
     }
-    // Lines are centred in the part of the screen right of StartX.
-    const int width = MenuLook::screenWidth() - credits_.startX;
+    // Each line is centred on StartX.
+    const int width = credits_.centredRoom(MenuLook::screenWidth());
+    const int left = credits_.startX - width / 2;
     const int height = text->getLineHeight();
     for (std::size_t i = 0; i < credits_.lines.size(); ++i) {
         const CreditsFile::Line& line = credits_.lines[i];
@@ -70,9 +71,9 @@ void CreditsScreen::drawForeground(Graphics* graphics) {
         if (y + height < 0 || y > MenuLook::screenHeight()) {
             continue;
         }
-        text->drawTextInBox(graphics, IntRect(credits_.startX, y - 1, width, height), line.text, Color(0, 0, 0, 255),
+        text->drawTextInBox(graphics, IntRect(left, y - 1, width, height), line.text, Color(0, 0, 0, 255),
                             Font::kAlignCenter, Font::kAlignTop, false);
-        text->drawTextInBox(graphics, IntRect(credits_.startX, y, width, height), line.text, line.color,
+        text->drawTextInBox(graphics, IntRect(left, y, width, height), line.text, line.color,
                             Font::kAlignCenter, Font::kAlignTop, false);
     }
 }

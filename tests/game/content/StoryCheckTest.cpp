@@ -64,7 +64,7 @@ TEST_F(StoryCheckRun, FindsTextsThatOverflowTheirBoxesAndMissingLabelsAndFiles) 
     EXPECT_EQ(report_.find("GameFlow.xml:4:"), std::string::npos) << report_;
     EXPECT_EQ(report_.find("Talk.xml"), std::string::npos) << report_;
     // The credits' long line.
-    expect("config/credits.xml", 4, "the line is 840 pixels wide but only 724 fit right of StartX");
+    expect("config/credits.xml", 4, "the line is 840 pixels wide but only 600 fit centred on StartX");
     EXPECT_EQ(report_.find("credits.xml:3:"), std::string::npos) << report_;
 
     // What the loaders found on the way, each once.
