@@ -33,8 +33,18 @@ bool ShooterConfig::load(const std::string& path) {
             file.warn(e, "the TargetLine needs topLeftY, width and height, none of them negative or zero");
             return false;
         }
+        if (line.y > MaxExtent || line.width > MaxExtent || line.height > MaxExtent) {
+            file.warn(e, "the TargetLine's topLeftY, width and height should be at most " +
+                             std::to_string(MaxExtent) + " pixels");
+            return false;
+        }
         if (orientation != "left" && orientation != "right") {
             file.warn(e, "the orientation \"" + orientation + "\" should be left or right");
+            return false;
+        }
+        if (line.speed > MaxSpeed) {
+            file.warn(e, "the TargetLine's speed is " + std::to_string(line.speed) + ": it should be at most " +
+                             std::to_string(MaxSpeed));
             return false;
         }
         if (line.speed <= 0) {

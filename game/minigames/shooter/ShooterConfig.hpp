@@ -30,6 +30,9 @@ public:
 
     static constexpr const char* File = "content/config/minigames/Shooter/shooter.xml";
     static constexpr int MaxLines = 8;
+    // Far beyond any screen: larger values would overflow the line's arithmetic.
+    static constexpr int MaxExtent = 4096;
+    static constexpr int MaxSpeed = 1000;
 
     // The speed a line has from its place: 1, 3 and 4 pixels a tick for the
     // first three, none after them.

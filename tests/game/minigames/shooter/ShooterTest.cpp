@@ -245,6 +245,8 @@ TEST(ShooterConfig, ReadsTheLinesAndNamesEveryUnplayableFileByLine) {
     };
     for (const Fault& fault : {Fault{"shooter-empty.xml", "shooter-empty.xml:3: the TargetLine has no LineItem"},
                                Fault{"shooter-speed.xml", "shooter-speed.xml:2: the TargetLine's speed is 0"},
+                               Fault{"shooter-huge.xml", "shooter-huge.xml:2: the TargetLine's topLeftY, width"},
+                               Fault{"shooter-fast.xml", "shooter-fast.xml:2: the TargetLine's speed is 2000000000"},
                                Fault{"shooter-fourth.xml", "shooter-fourth.xml:5: the TargetLine's speed is 0"},
                                Fault{"shooter-noline.xml", "shooter-noline.xml:4: the LineItem names line 3"},
                                Fault{"shooter-order.xml", "shooter-order.xml:2: the orientation \"up\""},
