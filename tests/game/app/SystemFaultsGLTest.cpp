@@ -133,3 +133,39 @@ TEST(SystemFaults, WithoutASoundDeviceTheGameStartsAndPlaysSilently) {
     ASSERT_TRUE(picture.load(shot));
     EXPECT_GT(picture.distinctColours(), 500u) << "the main menu is drawn";
 }
+
+TEST(SystemFaults, ASceneFileRemovedWhileTheGameRunsIsNamedOnceAndTheSceneStillPlays) {
+    const std::string dir = scratchFolder("faults-content");
+    const std::string content = dir + "content";
+    // The content as links to the built files: the test takes one away
+    // without touching the build's own.
+    ASSERT_EQ(ProcessRun::run("cp -rs " + std::string(CHRONA_CONTENT_DIR) + " " + content).exitCode, 0);
+    const std::string removed = content + "/scenes/location00_present/Background.png";
+    ASSERT_TRUE(std::filesystem::is_symlink(removed));
+
+    // The picture goes while the main menu is up, well before the first
+    // scene is built: the script waits there until the test has taken it.
+    const std::string menuShot = dir + "menu.png";
+    const std::string sceneShot = pictureFile("faults-no-background.png");
+    const std::string script = firstStart(true) + "screenshot " + menuShot + "\nwait 120\n" + newGame() +
+                               tutorial(true) + "wait 120\nexpect-screen HOScene\nscreenshot " + sceneShot + "\n" +
+                               Quit;
+    std::ofstream(dir + "script.txt") << script;
+    auto game = std::async(std::launch::async, [&] {
+        return ProcessRun::run("CHRONA_LOG=info " + ProcessRun::chrona() + " --content " + content + " --save-dir " +
+                               dir + "save --windowed --seed " + std::to_string(Seed) +
+                               " --fixed-step 16 --script " + dir + "script.txt");
+    });
+    while (!std::filesystem::exists(menuShot) &&
+           game.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) {
+    }
+    std::filesystem::remove(removed);
+    const ProcessRun run = game.get();
+    ASSERT_TRUE(std::filesystem::exists(menuShot)) << tail(run.output);
+    ASSERT_EQ(run.exitCode, 0) << tail(run.output);
+    EXPECT_EQ(countOf(run.output, "Background.png"), 1u) << tail(run.output);
+    EXPECT_NE(run.output.find("scenes/location00_present/Background.png"), std::string::npos);
+    PngImage picture;
+    ASSERT_TRUE(picture.load(sceneShot));
+    EXPECT_GT(picture.distinctColours(), 200u) << "the objects and the panel are drawn without the background";
+}
