@@ -4,13 +4,13 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <future>
 #include <string>
 #include <thread>
 
 #include "support/PngImage.hpp"
+#include "support/ScopedEnv.hpp"
 #include "support/ScratchFolder.hpp"
 #include "tests/game/app/PlayThrough.hpp"
 
@@ -32,30 +32,6 @@ std::size_t countOf(const std::string& text, const std::string& what) {
 // Opens the options from the main menu and closes them again, which saves.
 const std::string OptionsAndBack =
     press(512, 459) + "wait 60\nexpect-screen OptionsMenu\ntap escape\nwait 60\nexpect-screen MainMenu\n";
-
-// Sets an environment variable for the games this test starts, and puts the
-// old value back at the end.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        const char* old = std::getenv(name);
-        had_ = old != nullptr;
-        old_ = old ? old : "";
-        setenv(name, value, 1);
-    }
-    ~ScopedEnvironment() {
-        if (had_) {
-            setenv(name_, old_.c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    bool had_ = false;
-    std::string old_;
-};
 
 }  // namespace
 
@@ -114,12 +90,23 @@ TEST(SystemFaults, ASaveFolderThatCannotBeWrittenKeepsTheSaveAndTellsThePlayerOn
     const int samples = 58 * (picture.width / 2);
     EXPECT_GT(dark, samples / 2) << "the band is dark";
     EXPECT_GT(light, 200) << "and the message is written on it";
+
+    // A save folder that cannot even be made (a file stands where it would
+    // go): the fresh save at the start fails, and the game still runs.
+    const std::string blocked = dir + "blocked";
+    std::ofstream(blocked) << "not a folder";
+    const ProcessRun noFolder = ProcessRun::run("CHRONA_LOG=info " + ProcessRun::chrona() + " --save-dir " + blocked +
+                                                " --windowed --fixed-step 16 --frames 30");
+    EXPECT_EQ(noFolder.exitCode, 0) << tail(noFolder.output);
+    EXPECT_EQ(countOf(noFolder.output, "not written"), 1u) << tail(noFolder.output);
+    EXPECT_EQ(countOf(noFolder.output, "The player is told"), 1u) << tail(noFolder.output);
+    EXPECT_EQ(readFile(blocked), "not a folder");
 }
 
 TEST(SystemFaults, WithoutASoundDeviceTheGameStartsAndPlaysSilently) {
     const std::string dir = scratchFolder("faults-nosound");
     const std::string save = dir + "save";
-    const ScopedEnvironment driver("SDL_AUDIODRIVER", "nosuchdriver");
+    const ScopedEnv driver("SDL_AUDIODRIVER", "nosuchdriver");
     const std::string shot = pictureFile("faults-nosound.png");
     const ProcessRun run = play(save, dir + "script.txt", firstStart(true) + "screenshot " + shot + "\n" + Quit);
     ASSERT_EQ(run.exitCode, 0) << tail(run.output);
