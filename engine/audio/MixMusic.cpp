@@ -4,6 +4,7 @@
 
 #include "engine/audio/MixerError.hpp"
 #include "engine/core/ContentPath.hpp"
+#include "engine/core/Log.hpp"
 
 MixMusic::MixMusic(const std::string& path) {
     path_ = path;
@@ -18,6 +19,11 @@ MixMusic::~MixMusic() {
 
 void MixMusic::load() {
     if (music_) {
+        return;
+    }
+    if (!mixerOpen()) {
+        notLoaded_ = true;
+        logDebug("Mix_LoadMUS: no audio device, %s stays silent", path_.c_str());
         return;
     }
     music_ = Mix_LoadMUS(ContentPath::resolve(path_).c_str());

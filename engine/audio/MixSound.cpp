@@ -4,19 +4,7 @@
 
 #include "engine/audio/MixerError.hpp"
 #include "engine/core/ContentPath.hpp"
-
-namespace {
-
-// Channel calls need an open device: SDL_mixer 1.2 frees its channels on
-// Mix_CloseAudio yet still walks them, so a play after closing would crash.
-bool mixerOpen() {
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    return Mix_QuerySpec(&frequency, &format, &channels) != 0;
-}
-
-}  // namespace
+#include "engine/core/Log.hpp"
 
 MixSound::MixSound(const std::string& path) {
     path_ = path;
@@ -31,6 +19,12 @@ MixSound::~MixSound() {
 
 void MixSound::load() {
     if (chunk_) {
+        return;
+    }
+    if (!mixerOpen()) {
+        // Without a device the game plays silently; that was said once already.
+        notLoaded_ = true;
+        logDebug("Mix_LoadWAV: no audio device, %s stays silent", path_.c_str());
         return;
     }
     SDL_RWops* stream = SDL_RWFromFile(ContentPath::resolve(path_).c_str(), "rb");

@@ -1,6 +1,7 @@
 #include "engine/audio/MixerError.hpp"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <cstdio>
 
@@ -13,4 +14,11 @@ void reportMixerError(const char* call, const std::string& path) {
     } else {
         logWarning("%s: %s (%s)", call, error.c_str(), path.c_str());
     }
+}
+
+bool mixerOpen() {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    return Mix_QuerySpec(&frequency, &format, &channels) != 0;
 }

@@ -37,7 +37,7 @@ bool SDLSoundSystem::open() {
         return true;
     }
     if (Mix_OpenAudio(kFrequency, AUDIO_S16LSB, kChannels, kChunkSize) != 0) {
-        logWarning("Unable to open audio!");
+        logWarning("Unable to open audio! (%s) The game goes on without sound.", SDL_GetError());
         return false;
     }
     Mix_AllocateChannels(kMixChannels);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "engine/core/Log.hpp"
+#include "engine/persistence/SaveFileSystem.hpp"
 #include "engine/persistence/SaveGameIdSource.hpp"
 
 namespace {
@@ -21,9 +22,9 @@ std::string directoryOf(const std::string& path) {
 
 // Writes all of data to the open descriptor; false with errno set (a short
 // write that makes no progress counts as "no space").
-bool writeAll(int fd, const unsigned char* data, std::size_t size) {
+bool writeAll(SaveFileSystem& fs, int fd, const unsigned char* data, std::size_t size) {
     while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
+        const ssize_t n = fs.write(fd, data, size);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -42,30 +43,31 @@ bool writeAll(int fd, const unsigned char* data, std::size_t size) {
 
 // Replaces path by the bytes through a temporary file in the same folder;
 // on failure why names the step and the old file is untouched.
-bool replaceFile(const std::string& path, const unsigned char* data, std::size_t size, std::string& why) {
+bool replaceFile(SaveFileSystem& fs, const std::string& path, const unsigned char* data, std::size_t size,
+                 std::string& why) {
     const std::string temp = path + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = fs.open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         why = "cannot create " + temp + ": " + std::strerror(errno);
         return false;
     }
-    bool ok = writeAll(fd, data, size);
+    bool ok = writeAll(fs, fd, data, size);
     if (!ok) {
         why = "cannot write " + temp + ": " + std::strerror(errno);
-    } else if (::fsync(fd) != 0) {
+    } else if (fs.fsync(fd) != 0) {
         ok = false;
         why = "cannot flush " + temp + ": " + std::strerror(errno);
     }
-    if (::close(fd) != 0 && ok) {
+    if (fs.close(fd) != 0 && ok) {
         ok = false;
         why = "cannot close " + temp + ": " + std::strerror(errno);
     }
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (ok && fs.rename(temp.c_str(), path.c_str()) != 0) {
         ok = false;
         why = "cannot replace the file: " + std::string(std::strerror(errno));
     }
     if (!ok) {
-        ::unlink(temp.c_str());
+        fs.unlink(temp.c_str());
         return false;
     }
     // Makes the rename itself durable; the new file is complete either way.
@@ -106,11 +108,28 @@ void FileSaveGame::save() {
     }
     writeEntries();
     std::string why;
-    if (!replaceFile(fileName_, image_->data(), image_->byteSize(), why)) {
-        logWarning("Save file %s not written: %s", fileName_.c_str(), why.c_str());
-        std::fflush(stdout);
-    }
+    const bool written = replaceFile(fileSystem_ ? *fileSystem_ : SaveFileSystem::real(), fileName_,
+                                     image_->data(), image_->byteSize(), why);
     image_.reset();
+    if (written) {
+        if (saveFailing_) {
+            logInfo("Save file %s written again", fileName_.c_str());
+        }
+        saveFailing_ = false;
+        return;
+    }
+    // The player hears of a failing save once, not at every later attempt;
+    // what was played stays in memory and the next save tries again.
+    if (saveFailing_) {
+        logDebug("Save file %s still not written: %s", fileName_.c_str(), why.c_str());
+        return;
+    }
+    saveFailing_ = true;
+    logWarning("Save file %s not written: %s", fileName_.c_str(), why.c_str());
+    std::fflush(stdout);
+    if (onSaveFailed_) {
+        onSaveFailed_(why);
+    }
 }
 
 bool FileSaveGame::load() {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "engine/persistence/Buffer.hpp"
 #include "engine/persistence/SaveGame.hpp"
 
+class SaveFileSystem;
 class SaveGameIdSource;
 
 // The save store kept in one binary file: the identifier of the id source
@@ -17,8 +19,9 @@ public:
     ~FileSaveGame() override;
 
     // Writes the whole image to fileName + ".tmp", flushes it to the disk and
-    // renames it over the file. On any failure the old file stays and one
-    // line on standard output says why.
+    // renames it over the file. On any failure the old file stays; the first
+    // failure after a good save logs one warning and calls the failure
+    // handler, later ones stay quiet until a save succeeds again.
     void save() override;
     // True when the file was there and began with the identifier; otherwise
     // no entry is touched.
@@ -35,6 +38,16 @@ public:
     const std::string& fileName() const { return fileName_; }
     // Whether the last load() found a file that failed the identifier check.
     bool lastLoadRejected() const { return rejected_; }
+    // Whether the last save() left the file as it was because writing failed.
+    bool saveFailing() const { return saveFailing_; }
+
+    // Told why, once, when saving starts to fail (the game tells the player).
+    void setSaveFailedHandler(std::function<void(const std::string& why)> handler) {
+        onSaveFailed_ = std::move(handler);
+    }
+    // The calls that write the file; null (the default) means the system's.
+    // Not owned.
+    void setFileSystem(SaveFileSystem* fileSystem) { fileSystem_ = fileSystem; }
 
 private:
     bool identifierMatches();
@@ -43,4 +56,7 @@ private:
     const SaveGameIdSource* idSource_;
     std::unique_ptr<Buffer> image_;
     bool rejected_ = false;
+    bool saveFailing_ = false;
+    std::function<void(const std::string&)> onSaveFailed_;
+    SaveFileSystem* fileSystem_ = nullptr;
 };

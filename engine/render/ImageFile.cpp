@@ -4,6 +4,7 @@
 #include <SDL/SDL_image.h>
 
 #include <cstring>
+#include <set>
 
 #include "engine/core/Log.hpp"
 #include "engine/core/ContentPath.hpp"
@@ -22,6 +23,17 @@ const char* decoderFor(const unsigned char* head, std::size_t size) {
     return nullptr;
 }
 
+// A picture that cannot be read is named once a run: the game may ask for it
+// again (a scene and its hit map, a screen built anew), and one line says it.
+void reportFailure(const std::string& path, const std::string& what) {
+    static std::set<std::string> reported;
+    if (reported.insert(path).second) {
+        logWarning("Image %s: %s", path.c_str(), what.c_str());
+    } else {
+        logDebug("Image %s: %s (again)", path.c_str(), what.c_str());
+    }
+}
+
 }  // namespace
 
 SurfacePtr ImageFile::load(const std::string& contentPath, Report report) {
@@ -30,7 +42,7 @@ SurfacePtr ImageFile::load(const std::string& contentPath, Report report) {
     RWopsPtr stream(SDL_RWFromFile(path.c_str(), "rb"));
     if (!stream) {
         if (loud) {
-            logWarning("Image %s: cannot open the file", path.c_str());
+            reportFailure(path, "cannot open the file");
         }
         return nullptr;
     }
@@ -39,7 +51,7 @@ SurfacePtr ImageFile::load(const std::string& contentPath, Report report) {
     const char* type = decoderFor(head, got > 0 ? static_cast<std::size_t>(got) : 0);
     if (!type) {
         if (loud) {
-            logWarning("Image %s: not a PNG or JPEG picture", path.c_str());
+            reportFailure(path, "not a PNG or JPEG picture");
         }
         return nullptr;
     }
@@ -47,7 +59,7 @@ SurfacePtr ImageFile::load(const std::string& contentPath, Report report) {
     // The decoder closes the stream it is given.
     SurfacePtr surface(IMG_LoadTyped_RW(stream.release(), 1, const_cast<char*>(type)));
     if (!surface && loud) {
-        logWarning("IMG_Load %s: %s", path.c_str(), SDL_GetError());
+        reportFailure(path, std::string("cannot be decoded: ") + SDL_GetError());
     }
     return surface;
 }

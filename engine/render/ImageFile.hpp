@@ -13,7 +13,7 @@ class ImageFile {
 public:
     enum class Report { Failures, Silent };
 
-    // A new surface the caller owns, or null. Unless silent, a failure prints
-    // one line naming the path and the problem.
+    // A new surface the caller owns, or null. Unless silent, the first
+    // failure of a path in a run prints one line naming it and the problem.
     static SurfacePtr load(const std::string& path, Report report = Report::Failures);
 };

@@ -90,6 +90,12 @@ void MyApp::openSettings(const RunOptions& options) {
     GameFlow::linkProfiles(PlayerProfiles::instance());
     settings_ = std::make_unique<FileSaveGame>(AppDataFolder::saveFilePath(base, folder, file), this);
     GameSaveEntries::registerAll(*settings_, config.getSoundVolume(), config.getMusicVolume());
+    // The log line names the file and the reason; the player reads why play
+    // goes on unsaved, once, over whatever screen is up.
+    settings_->setSaveFailedHandler([this](const std::string&) {
+        notice_.show(labels_->getLabel("SAVE_FAILED"));
+        logInfo("The player is told: %s", notice_.text().c_str());
+    });
     settings_->loadOrWriteFresh();
 }
 
@@ -228,7 +234,8 @@ void MyApp::onFocusLost() {
     getSoundSystem()->suspend();
 }
 
-void MyApp::beforeUpdate(int /*milliseconds*/) {
+void MyApp::beforeUpdate(int milliseconds) {
+    notice_.update(milliseconds);
     if (maximiseRequested_) {
         maximiseRequested_ = false;
         setFullScreen(true);
@@ -272,6 +279,7 @@ void MyApp::afterDraw(Graphics* graphics) {
                             static_cast<int>(config.getHeight() * 0.5f - overlay_->getHeight() * 0.5f), overlay_,
                             Color::white());
     }
+    notice_.draw(graphics, SharedResources::instance().myriadPro18, config.getWidth());
 }
 
 void MyApp::prepareFullScreen(bool /*fullScreen*/) {

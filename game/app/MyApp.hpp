@@ -5,6 +5,7 @@
 
 #include "engine/app/GlobalEventManager.hpp"
 #include "engine/app/SDLGameApp.hpp"
+#include "game/app/SystemNotice.hpp"
 
 class ConfigFile;
 class FileSaveGame;
@@ -60,6 +61,8 @@ public:
     bool settingFlag(const char* name, bool fallback) const;
     // Which music each scene plays (9999 is the main menu).
     SceneMusicTable* getSceneMusic() const { return sceneMusic_.get(); }
+    // The message laid over every screen (a save that failed).
+    const SystemNotice& getNotice() const { return notice_; }
 
 protected:
     void onWindowResized(int width, int height) override;
@@ -85,6 +88,7 @@ private:
     std::string resolutionText_;
     Texture* backdrop_ = nullptr;
     Texture* overlay_ = nullptr;
+    SystemNotice notice_;
 };
 
 MyApp* myApp();

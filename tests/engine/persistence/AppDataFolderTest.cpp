@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "engine/persistence/AppDataFolder.hpp"
+#include "support/ScopedEnv.hpp"
 #include "support/TempFolder.hpp"
 
 namespace {
@@ -13,33 +14,6 @@ bool isDirectory(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
-
-// Sets an environment variable for the scope of one check, then restores it.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        const char* old = std::getenv(name);
-        hadOld_ = old != nullptr;
-        old_ = old ? old : "";
-        if (value) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (hadOld_) {
-            ::setenv(name_, old_.c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    bool hadOld_;
-    std::string old_;
-};
 
 }  // namespace
 
