@@ -7,6 +7,8 @@
 
 #include "engine/app/InputScript.hpp"
 
+class FrameDriver;
+
 // How a run of the application was asked to behave from the command line.
 struct RunOptions {
     std::string contentDir;   // folder that holds config/, images/, ...; empty: next to the executable
@@ -25,4 +27,6 @@ struct RunOptions {
     int startScene = -1;      // >= 0: start straight in this hidden-object scene
     std::string minigameType;  // set: start straight in this minigame ...
     std::string minigameFile;  // ... with this configuration file
+    FrameDriver* driver = nullptr;  // set: supplies every frame's input (implies a manual clock)
+    bool headless = false;     // no window and no OpenGL: textures stay in memory, drawing goes nowhere
 };

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "engine/app/FrameDriver.hpp"
 #include "engine/core/Log.hpp"
 #include "engine/render/GLTexture.hpp"
 
@@ -25,6 +26,8 @@ int RunSupervisor::scriptedFrameLength() {
 void RunSupervisor::deliverScriptInput(Host& host) {
     if (script_) {
         script_->runDue(host);
+    } else if (options_.driver) {
+        options_.driver->beginFrame(host);
     }
 }
 
@@ -58,6 +61,9 @@ void RunSupervisor::measureFrame(long frameNumber, std::chrono::steady_clock::ti
 }
 
 bool RunSupervisor::scriptEnded(int& exitCode) const {
+    if (options_.driver) {
+        return options_.driver->finished();
+    }
     if (!script_ || !script_->finished()) {
         return false;
     }

@@ -27,10 +27,11 @@ public:
 
     RunSupervisor(const RunOptions& options, std::uint32_t seed);
 
-    bool isScripted() const { return script_ != nullptr; }
+    // Input comes from the script or the frame driver alone.
+    bool isScripted() const { return script_ != nullptr || options_.driver != nullptr; }
     // The script's length of this frame in ms; 0 lets the run take its own step.
     int scriptedFrameLength();
-    // The script commands due this frame, delivered to the host.
+    // The script commands due this frame, or the driver's input, delivered to the host.
     void deliverScriptInput(Host& host);
     // The player's input goes here while a recording is asked for; null otherwise.
     InputRecorder* recorder() { return recorder_.isOpen() ? &recorder_ : nullptr; }
@@ -43,8 +44,8 @@ public:
     void measureFrame(long frameNumber, std::chrono::steady_clock::time_point updateStart,
                       std::chrono::steady_clock::time_point drawStart,
                       std::chrono::steady_clock::time_point drawEnd);
-    // True once the script played to its end; a failed expectation is
-    // reported and makes the exit code 1.
+    // True once the script played to its end or the driver finished; a
+    // failed expectation is reported and makes the exit code 1.
     bool scriptEnded(int& exitCode) const;
     // Closes the recording and prints or writes the statistics asked for.
     void finish();

@@ -22,6 +22,9 @@
 
 #include "engine/render/GLTexture.hpp"
 #include "engine/render/GLTextureFactory.hpp"
+#include "engine/render/CpuTexture.hpp"
+#include "engine/render/CpuTextureFactory.hpp"
+#include "engine/render/NullGraphics.hpp"
 #include "engine/render/ImageFile.hpp"
 #include "engine/render/PngWriter.hpp"
 #include "engine/render/ScreenCapture.hpp"
@@ -35,8 +38,12 @@ namespace {
 
 SDLGameApp* g_sdlApp = nullptr;
 
+bool manualClockRun(const RunOptions& options) {
+    return options.fixedStep > 0 || options.hasScript || options.driver;
+}
+
 std::unique_ptr<Clock> makeClock(const RunOptions& options) {
-    if (options.fixedStep > 0 || options.hasScript) {
+    if (manualClockRun(options)) {
         return std::make_unique<ManualClock>();
     }
     return std::make_unique<SDLClock>();
@@ -68,7 +75,11 @@ SDLGameApp* sdlGameApp() {
 SDLGameApp::SDLGameApp(const RunOptions& options)
     : GameApp(makeClock(options)), options_(options) {
     g_sdlApp = this;
-    setTextureFactory(std::make_unique<GLTextureFactory>());
+    if (options.headless) {
+        setTextureFactory(std::make_unique<CpuTextureFactory>());
+    } else {
+        setTextureFactory(std::make_unique<GLTextureFactory>());
+    }
     if (options.hasSeed) {
         runSeed_ = options.seed;
     } else if (options.hasScript && options.script.hasSeed()) {
@@ -79,7 +90,7 @@ SDLGameApp::SDLGameApp(const RunOptions& options)
     supervisor_ = std::make_unique<RunSupervisor>(options_, runSeed_);
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     soundSystem_ = std::make_unique<SDLSoundSystem>();
-    if (options.fixedStep > 0 || options.hasScript) {
+    if (manualClockRun(options)) {
         manualClock_ = static_cast<ManualClock*>(clock_.get());
     }
 }
@@ -97,19 +108,25 @@ char SDLGameApp::translateKey(int unicode) {
 }
 
 Graphics* SDLGameApp::getGraphics() {
-    return graphics_.get();
+    if (graphics_) {
+        return graphics_.get();
+    }
+    return nullGraphics_.get();
 }
 
 bool SDLGameApp::startSDL() {
     if (sdlStarted_) {
         return true;
     }
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
+    if (SDL_Init((options_.headless ? 0 : SDL_INIT_VIDEO) | SDL_INIT_NOPARACHUTE) < 0) {
         logError("Unable to initialise SDL: %s", SDL_GetError());
         onError(0);
         return false;
     }
     sdlStarted_ = true;
+    if (options_.headless) {
+        return true;
+    }
     SDL_Rect** modes = SDL_ListModes(nullptr, SDL_FULLSCREEN | SDL_HWSURFACE);
     if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
         videoModes_.kind = VideoModes::Kind::Any;
@@ -127,6 +144,11 @@ bool SDLGameApp::initVideo(int width, int height, int bitDepth) {
     bitDepth_ = bitDepth;
     if (!startSDL()) {
         return false;
+    }
+    if (options_.headless) {
+        audioAvailable_ = soundSystem_->open();
+        nullGraphics_ = std::make_unique<NullGraphics>();
+        return true;
     }
     SDL_EnableUNICODE(1);
     SDL_EnableKeyRepeat(500, 30);
@@ -227,6 +249,9 @@ void SDLGameApp::setCursorTexture(Texture* texture) {
 }
 
 void SDLGameApp::setSystemCursorVisible(bool visible) {
+    if (!videoReady_) {
+        return;
+    }
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
@@ -255,6 +280,9 @@ bool SDLGameApp::setCursorImage(const std::string& path) {
 }
 
 Texture* SDLGameApp::captureScreen() {
+    if (!videoReady_) {
+        return nullGraphics_ ? new CpuTexture(getScreenWidth(), getScreenHeight()) : nullptr;
+    }
     const SurfacePtr surface = readScreen(getScreenWidth(), getScreenHeight());
     if (!surface) {
         return nullptr;
@@ -271,6 +299,9 @@ void SDLGameApp::warpMouse(int x, int y) {
 }
 
 void SDLGameApp::saveScreenshot(const char* path) {
+    if (!videoReady_) {
+        return;
+    }
     const SurfacePtr surface = readScreen(getScreenWidth(), getScreenHeight());
     if (surface && SDL_SaveBMP(surface.get(), path) != 0) {
         logWarning("Unable to write the screenshot %s: %s", path, SDL_GetError());
@@ -285,6 +316,10 @@ void SDLGameApp::takeScreenshot(const std::string& folder) {
 }
 
 void SDLGameApp::writeScreenshotPng(const std::string& path) {
+    if (!videoReady_) {
+        logWarning("No screenshot %s: the run has no window", path.c_str());
+        return;
+    }
     const SurfacePtr surface = readScreen(getScreenWidth(), getScreenHeight());
     if (!surface || !writePng(surface.get(), path)) {
         logWarning("Unable to write the screenshot %s", path.c_str());
@@ -409,14 +444,16 @@ void SDLGameApp::update(int milliseconds) {
 }
 
 void SDLGameApp::draw() {
-    Graphics* g = graphics_.get();
+    Graphics* g = getGraphics();
     if (!g) {
         return;
     }
     g->loadIdentity();
     g->clear();
     beforeDraw(g);
-    graphics_->resetMatrixCounts();
+    if (graphics_) {
+        graphics_->resetMatrixCounts();
+    }
     drawStates(g);
     afterDraw(g);
     if (cursorTexture_ && cursorVisible_) {
@@ -432,6 +469,9 @@ void SDLGameApp::draw() {
 }
 
 void SDLGameApp::pumpEvents() {
+    if (options_.headless) {
+        return;
+    }
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         // A scripted run takes its input from the script alone, and a run on

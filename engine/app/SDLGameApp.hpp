@@ -14,12 +14,15 @@
 struct SDL_Surface;
 union SDL_Event;
 class GLGraphics;
+class NullGraphics;
 class ManualClock;
 class Texture;
 
 // The SDL/OpenGL application: window and video mode, the event pump, frame
 // pacing, the drawn mouse cursor, screenshots. Script replay, recording and
-// statistics are its RunSupervisor's. The game derives from it.
+// statistics are its RunSupervisor's. The game derives from it. A headless
+// run opens no window: textures are decoded into memory, frames are drawn
+// into nothing, grabs are blank and input comes from the script or driver.
 class SDLGameApp : public GameApp, private RunSupervisor::Host {
 public:
     explicit SDLGameApp(const RunOptions& options);
@@ -113,6 +116,7 @@ protected:
     RunOptions options_;
     ManualClock* manualClock_ = nullptr;  // set in fixed-step runs; owned by GameApp
     std::unique_ptr<GLGraphics> graphics_;
+    std::unique_ptr<NullGraphics> nullGraphics_;  // a headless run's drawing target
     std::unique_ptr<Texture> cursorTexture_;
     bool cursorVisible_ = true;
     bool audioAvailable_ = true;

@@ -13,6 +13,9 @@ class ImageFilter;
 class CpuTexture : public Texture {
 public:
     CpuTexture(const std::string& path, ImageFilter* filter, int keepMode);
+    // A blank picture of the given size with nothing kept (a frame grabbed
+    // where nothing is drawn).
+    CpuTexture(int width, int height);
 
     void load() override {}
     void bind() override { ++binds_; }

@@ -1,14 +1,12 @@
 #include "GoalBot.hpp"
 
+#include "SceneEyes.hpp"
+
 #include <algorithm>
 #include <iostream>
 
 #include "engine/core/MouseEvent.hpp"
 #include "engine/widgets/WidgetManager.hpp"
-#include "engine/dialogs/MessageDialog.hpp"
-#include "engine/dialogs/MessageDialogSimple.hpp"
-#include "engine/widgets/SimpleImageButton.hpp"
-#include "engine/widgets/TarvikButton.hpp"
 #include "game/scene/ChronaScene.hpp"
 #include "game/scene/data/Item.hpp"
 #include "game/scene/data/ItemRegistry.hpp"
@@ -23,8 +21,6 @@ namespace {
 const int kSettle = 4;
 // Frames between two clicks.
 const int kGap = 3;
-// Pixels around the chosen point that must find the goal as well.
-const int kFirm = 2;
 
 }  // namespace
 
@@ -46,37 +42,6 @@ void GoalBot::click(const Point& at) {
     ++clicks_;
 }
 
-bool GoalBot::pressFinds(Item* goal, int x, int y) const {
-    // A control over the point takes the press before the scene sees it.
-    const Widget* widget = scene_.getWidgetManager()->widgetAt(x, y);
-    return widget == scene_.getCatchAll() && scene_.itemAt(x, y) == goal;
-}
-
-bool GoalBot::visiblePixel(Item* goal, Point* at) const {
-    const IntRect& bounds = goal->getRenderer()->getBounds();
-    const float centreX = bounds.x + bounds.w / 2.0f;
-    const float centreY = bounds.y + bounds.h / 2.0f;
-    bool found = false;
-    float best = 0.0f;
-    for (int y = bounds.y; y < bounds.y + bounds.h; ++y) {
-        for (int x = bounds.x; x < bounds.x + bounds.w; ++x) {
-            bool firm = true;
-            for (int dy = -kFirm; dy <= kFirm && firm; ++dy) {
-                for (int dx = -kFirm; dx <= kFirm && firm; ++dx) {
-                    firm = pressFinds(goal, x + dx, y + dy);
-                }
-            }
-            const float distance = (x - centreX) * (x - centreX) + (y - centreY) * (y - centreY);
-            if (firm && (!found || distance < best)) {
-                found = true;
-                best = distance;
-                *at = Point(static_cast<float>(x + scene_.getOffsetX()), static_cast<float>(y + scene_.getOffsetY()));
-            }
-        }
-    }
-    return found;
-}
-
 bool GoalBot::play(int frameLimit, int findLimit) {
     // The caption over the opening scene takes the input until it has faded.
     while ((scene_.getPhase() == ScreenBase::Entering || app_.topState() != &scene_) && frames_ < frameLimit) {
@@ -88,7 +53,7 @@ bool GoalBot::play(int frameLimit, int findLimit) {
         Point at;
         // A message stops the scene until it is answered (a badge only
         // until it has played).
-        if (messageButton()) {
+        if (SceneEyes::messageButton(scene_)) {
             if (!answerNotice(frameLimit - frames_)) {
                 break;
             }
@@ -104,7 +69,7 @@ bool GoalBot::play(int frameLimit, int findLimit) {
                 continue;
             }
             const int seen = seen_.emplace(goal, frames_).first->second;
-            if (listening && frames_ - seen >= kSettle && visiblePixel(goal, &at)) {
+            if (listening && frames_ - seen >= kSettle && SceneEyes::visiblePixel(scene_, goal, &at)) {
                 target = goal;
                 break;
             }
@@ -141,36 +106,12 @@ bool GoalBot::onStack() const {
     return std::find(states.begin(), states.end(), &scene_) != states.end();
 }
 
-const Widget* GoalBot::messageButton() const {
-    if (auto* question = dynamic_cast<MessageDialog*>(scene_.getNotice())) {
-        return question->getButtons().empty() ? nullptr : question->getButtons().front();
-    }
-    if (auto* message = dynamic_cast<MessageDialogSimple*>(scene_.getNotice())) {
-        return message->getButton();
-    }
-    return nullptr;
-}
-
-bool GoalBot::noticeButton(Point* at) const {
-    const Widget* button = messageButton();
-    if (!button) {
-        return false;
-    }
-    const int x = button->getX() + button->getWidth() / 2;
-    const int y = button->getY() + button->getHeight() / 2;
-    if (scene_.getWidgetManager()->isListChanged() || scene_.getWidgetManager()->widgetAt(x, y) != button) {
-        return false;
-    }
-    *at = Point(static_cast<float>(x + scene_.getOffsetX()), static_cast<float>(y + scene_.getOffsetY()));
-    return true;
-}
-
 bool GoalBot::answerNotice(int frameLimit) {
     const int until = frames_ + frameLimit;
     Point at;
     while (frames_ < until && onStack()) {
         tick();
-        if (onStack() && noticeButton(&at)) {
+        if (onStack() && SceneEyes::noticeButton(scene_, &at)) {
             for (int i = 0; i < kSettle; ++i) {
                 tick();
             }

@@ -6,8 +6,6 @@
 
 #include "engine/render/Point.hpp"
 
-class Widget;
-
 class ChronaScene;
 class Item;
 class TestApp;
@@ -43,14 +41,6 @@ private:
     // hands over and is deleted.
     bool onStack() const;
     void click(const Point& at);
-    // The first button of the message the scene shows, or null.
-    const Widget* messageButton() const;
-    // The middle of that button, when a press there reaches it.
-    bool noticeButton(Point* at) const;
-    // A point (design coordinates) where a press finds the goal, as far
-    // inside its visible part as can be found; false when none is visible.
-    bool visiblePixel(Item* goal, Point* at) const;
-    bool pressFinds(Item* goal, int x, int y) const;
     // Names the goals still to find, for a run that got stuck.
     void reportHidden() const;
 

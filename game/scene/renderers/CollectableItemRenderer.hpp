@@ -34,7 +34,7 @@ public:
     void actionFinished(int tag) override;
     void collectedItemEffectFinished() override;
 
-    bool isCollected() const { return collected_; }
+    bool isCollected() const override { return collected_; }
     bool isHintRunning() const;
     int getAlpha() const { return alpha_; }
     int getHintAlpha() const { return hintAlpha_; }

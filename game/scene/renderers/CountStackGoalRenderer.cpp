@@ -104,7 +104,7 @@ void CountStackGoalRenderer::fillCell(int cell, Stack* stack) {
     for (Item* item : stack->items) {
         item->id = cell;
         if (item->getRenderer()) {
-            item->getRenderer()->setEnabled(true);
+            item->getRenderer()->offerAsGoal();
         }
     }
 }

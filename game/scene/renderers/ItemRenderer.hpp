@@ -32,6 +32,10 @@ public:
     virtual void loadResources(ResourceManager* /*resources*/) {}
     // The scene's hint points at this item; only collectable items show it.
     virtual void startHint() {}
+    // Found and on its way off the scene: no panel may offer it again.
+    virtual bool isCollected() const { return false; }
+    // What a goal panel does for the items it lists: enabled unless already found.
+    void offerAsGoal() { setEnabled(!isCollected()); }
 
     bool isOnTop() const { return onTop_; }
     void setOnTop(bool onTop) { onTop_ = onTop; }

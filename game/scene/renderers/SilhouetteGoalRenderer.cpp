@@ -66,7 +66,7 @@ void SilhouetteGoalRenderer::layout(Item* item) {
         Item* goal = shown[i].item;
         goal->id = static_cast<int>(i);
         if (goal->getRenderer()) {
-            goal->getRenderer()->setEnabled(true);
+            goal->getRenderer()->offerAsGoal();
         }
         const float target = slotPosition(static_cast<int>(i)).x;
         auto before = drawnX_.find(goal);

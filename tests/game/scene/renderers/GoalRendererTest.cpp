@@ -147,3 +147,41 @@ TEST_F(GoalPanelTest, SilhouettePanelShowsTheFirstGoalsOnly) {
     EXPECT_TRUE(c->getRenderer()->isEnabled());
     EXPECT_FLOAT_EQ(panel.targetPoint(b).x, 200.0f + 42.0f);
 }
+
+namespace {
+
+// A goal that was pressed and is flying to the panel: still in the goal
+// group until its flight ends.
+class FlyingRenderer : public ItemRenderer {
+public:
+    using ItemRenderer::ItemRenderer;
+    bool isCollected() const override { return true; }
+};
+
+}  // namespace
+
+TEST_F(GoalPanelTest, AGoalInFlightIsNotOfferedAgainWhenAnotherFlightEnds) {
+    // A quick player finds two goals; the first flight to end lays the panel
+    // out again, and the goal still flying must stay unclickable, or it can
+    // be found twice (points twice) and the scene waits for it for ever.
+    for (int kind = 0; kind < 2; ++kind) {
+        ItemRegistry::reset();
+        Item* flying = goal("Barometer", 150);
+        goal("Compass", 150);
+        // The count stack's first cell, above the flying goal's: its line
+        // moves up into the emptied cell.
+        Item* landed = goal("Kettle", 150);
+        std::unique_ptr<ItemGoalRenderer> panel;
+        if (kind == 0) {
+            panel = std::make_unique<CountStackGoalRenderer>(&parameters, nullptr);
+        } else {
+            panel = std::make_unique<SilhouetteGoalRenderer>(&parameters, nullptr);
+        }
+        panel->fill(ItemRegistry::instance());
+        panel->layout(nullptr);
+        ASSERT_TRUE(flying->getRenderer()->isEnabled());
+        flying->setRenderer(new FlyingRenderer(nullptr, flying));
+        find(*panel, landed);
+        EXPECT_FALSE(flying->getRenderer()->isEnabled()) << (kind == 0 ? "count stack" : "silhouettes");
+    }
+}

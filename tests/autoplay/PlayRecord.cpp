@@ -1,0 +1,20 @@
+#include "PlayRecord.hpp"
+
+void PlayRecord::print(std::ostream& out) const {
+    out << "screens:";
+    for (const auto& [name, count] : screens) {
+        out << " " << name << "=" << count;
+    }
+    out << "\nscenes finished: " << scenesFinished << "\nbadges:";
+    for (const char* kind : {"gold", "silver", "bronze"}) {
+        const auto found = badges.find(kind);
+        out << " " << kind << "=" << (found == badges.end() ? 0 : found->second);
+    }
+    out << "\npieces: " << pieces << "\nminigames: solved=" << minigamesSolved << " skipped=" << minigamesSkipped
+        << "\ngoals clicked: " << goalsClicked << ", misses: " << misses << ", penalties: " << penalties
+        << ", hints: " << hints << ", time challenges run out: " << timeOuts << ", quits through the menu: "
+        << menuQuits << ", dialogues skipped: " << dialoguesSkipped << "\nfinal score: " << score
+        << "\ngame time: " << frames * frameMs / 1000 << " s (" << frames << " frames)\n"
+        << "reached: " << (progressSeen ? "the progress screen" : "not the progress screen")
+        << (creditsSeen ? " and the credits" : "") << "\n";
+}
