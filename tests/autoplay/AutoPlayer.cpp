@@ -1,6 +1,7 @@
 #include "AutoPlayer.hpp"
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 
 #include "ScreenLook.hpp"
@@ -76,6 +77,9 @@ void AutoPlayer::beginFrame(ScriptPlayer::Sink& sink) {
     }
     ++frame_;
     record_.frames = frame_;
+    if (frame_ == killFrame_) {
+        std::raise(SIGKILL);
+    }
     auto* top = dynamic_cast<ScreenBase*>(gameApp()->topState());
     observe(top);
     if (!hands_.busy() && top && !finished()) {

@@ -39,6 +39,9 @@ public:
     // Keeps the name of the screen on top in this file, rewritten at every
     // change (what a process killed from outside was showing).
     void setStatusFile(const std::string& path) { statusFile_ = path; }
+    // Kills the process (SIGKILL) at the start of that frame, as the task
+    // manager would (0: never).
+    void setKillFrame(long frame) { killFrame_ = frame; }
 
 private:
     void observe(ScreenBase* top);
@@ -71,6 +74,7 @@ private:
     long topSince_ = 0;
     long idleSince_ = 0;
     long frameLimit_ = 3000000;
+    long killFrame_ = 0;
     int dialogues_ = 0;
     int mapSwitches_ = 0;
     int dialogueToSkip_ = -1;

@@ -5,11 +5,13 @@
 // is quick and the same seed and style play the same game every time.
 //
 //   autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty]
-//            [--record FILE] [--frame-limit N] [--status FILE] [--kill-in-save N:M]
+//            [--record FILE] [--frame-limit N] [--status FILE] [--kill-at-frame F]
+//            [--kill-in-save N:M]
 //
 // --record writes the input as a script that `chrona --script` replays in
 // the real game. --status keeps the name of the screen on top in FILE.
-// --kill-in-save kills the process (SIGKILL) during its N-th save, at moment
+// --kill-at-frame kills the process (SIGKILL) at the start of frame F;
+// --kill-in-save kills it during its N-th save, at moment
 // M (0 after opening the new file, 1 half-way through writing it, 2 before
 // flushing, 3 before it replaces the old one, 4 just after). The first line
 // tells what the save folder held at the start. The exit code is 0 when the
@@ -30,7 +32,7 @@ namespace {
 
 int usage() {
     std::cout << "usage: autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty] [--record FILE] "
-                 "[--frame-limit N] [--status FILE] [--kill-in-save N:M]\n";
+                 "[--frame-limit N] [--status FILE] [--kill-at-frame F] [--kill-in-save N:M]\n";
     return 2;
 }
 
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
     long frameLimit = 0;
     std::string status;
     int killSave = 0;
+    long killFrame = 0;
     int killMoment = 0;
     bool seeded = false;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -64,6 +67,8 @@ int main(int argc, char** argv) {
             options.recordFile = value;
         } else if (option == "--frame-limit") {
             frameLimit = std::atol(value.c_str());
+        } else if (option == "--kill-at-frame") {
+            killFrame = std::atol(value.c_str());
         } else if (option == "--status") {
             status = value;
         } else if (option == "--kill-in-save" && value.find(':') != std::string::npos) {
@@ -83,6 +88,7 @@ int main(int argc, char** argv) {
         bot.setFrameLimit(frameLimit);
     }
     bot.setStatusFile(status);
+    bot.setKillFrame(killFrame);
     options.driver = &bot;
     KillingFileSystem killer(killSave, static_cast<KillingFileSystem::Moment>(killMoment));
     try {
