@@ -82,6 +82,7 @@ void AutoPlayer::observe(ScreenBase* top) {
     }
     if (minigames_.playing() && !onStack(minigames_.playing())) {
         minigames_.left();
+        done_ = done_ || stopAfterMinigame_;
     }
     if (top == top_) {
         return;

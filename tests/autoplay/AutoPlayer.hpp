@@ -31,6 +31,8 @@ public:
     bool finished() const override { return done_ || !failure_.empty(); }
     // Stops the run with a failure after this many frames.
     void setFrameLimit(long frames) { frameLimit_ = frames; }
+    // Ends the run once the first minigame has left the screen.
+    void stopAfterMinigame() { stopAfterMinigame_ = true; }
     // Why the run stopped before the credits; empty when it did not.
     const std::string& failure() const { return failure_; }
     const PlayRecord& record() const { return record_; }
@@ -70,6 +72,7 @@ private:
     int dialogueToSkip_ = -1;
     const ScreenBase* skippedDialogue_ = nullptr;
     bool done_ = false;
+    bool stopAfterMinigame_ = false;
     std::string failure_;
     std::string lastScreen_;
 };

@@ -5,10 +5,12 @@
 // is quick and the same seed and style play the same game every time.
 //
 //   autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty]
-//            [--record FILE] [--frame-limit N]
+//            [--record FILE] [--frame-limit N] [--minigame TYPE FILE]
 //
 // --record writes the input as a script that `chrona --script` replays in
-// the real game. The exit code is 0 when the credits were reached.
+// the real game. --minigame starts the game in that minigame (MgKlotsky and
+// its file, ...) and ends the run when the minigame has left. The exit code
+// is 0 when the credits were reached (or the minigame left).
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -23,7 +25,7 @@ namespace {
 
 int usage() {
     std::cout << "usage: autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty] [--record FILE] "
-                 "[--frame-limit N]\n";
+                 "[--frame-limit N] [--minigame TYPE FILE]\n";
     return 2;
 }
 
@@ -38,8 +40,12 @@ int main(int argc, char** argv) {
     PlayStyle style = PlayStyle::Careful;
     long frameLimit = 0;
     bool seeded = false;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool oneMinigame = false;
+    for (int i = 1; i < argc; i += 2) {
         const std::string option = argv[i];
+        if (i + 1 >= argc || (option == "--minigame" && i + 2 >= argc)) {
+            return usage();
+        }
         const std::string value = argv[i + 1];
         if (option == "--content") {
             options.contentDir = value;
@@ -54,11 +60,15 @@ int main(int argc, char** argv) {
             options.recordFile = value;
         } else if (option == "--frame-limit") {
             frameLimit = std::atol(value.c_str());
+        } else if (option == "--minigame") {
+            options.minigameType = value;
+            options.minigameFile = argv[++i + 1];
+            oneMinigame = true;
         } else {
             return usage();
         }
     }
-    if (argc % 2 == 0 || options.contentDir.empty() || options.saveDir.empty() || !seeded) {
+    if (options.contentDir.empty() || options.saveDir.empty() || !seeded) {
         return usage();
     }
     Log::instance().applyEnvironment();
@@ -66,6 +76,9 @@ int main(int argc, char** argv) {
     AutoPlayer bot(style, options.seed, std::cout);
     if (frameLimit > 0) {
         bot.setFrameLimit(frameLimit);
+    }
+    if (oneMinigame) {
+        bot.stopAfterMinigame();
     }
     options.driver = &bot;
     try {
@@ -85,5 +98,5 @@ int main(int argc, char** argv) {
         std::cout << "autoplay: FAILED " << bot.failure() << "\n";
         return 1;
     }
-    return bot.record().creditsSeen ? 0 : 1;
+    return bot.record().creditsSeen || oneMinigame ? 0 : 1;
 }
