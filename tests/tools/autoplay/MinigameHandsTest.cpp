@@ -3,6 +3,7 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "support/ProcessRun.hpp"
 #include "support/TempFolder.hpp"
@@ -82,14 +83,30 @@ TEST(MinigameHands, TheSameSeedPlaysTheSameGameAndAnotherSeedAnother) {
     EXPECT_NE(script("first.txt"), script("other.txt"));
 }
 
-TEST(MinigameHands, AHastyPlayerSkipsItsFirstMinigameAndABoardWithoutAWayOutFailsTheRun) {
+TEST(MinigameHands, AHastyPlayerSkipsItsFirstMinigame) {
     const BotRun hasty = play("MgKlotsky", "content/config/minigames/Klotsky/klotsky01.xml", 1, "--style hasty");
     EXPECT_EQ(hasty.exitCode, 0) << hasty.output;
     EXPECT_EQ(hasty.figure("minigames: solved="), 0) << hasty.output;
     EXPECT_EQ(hasty.figure("skipped="), 1) << hasty.output;
+}
+
+TEST(MinigameHands, GearedRingsWithATightSnapAreSolvedAndABoardWithoutAWayOutFailsTheRun) {
+    TempFolder folder;
+    // The rings turn 2.5 degrees per degree of the pointer and snap within 1 degree only.
+    const std::vector<unsigned char> bytes =
+        TempFolder::readAll(std::string(CHRONA_CONTENT_DIR) + "/config/minigames/ConcentricDials/dials01.xml");
+    std::string dials(bytes.begin(), bytes.end());
+    const std::string loose = "AngleTolerance=\"6.0\" RotationFactor=\"1.0\"";
+    ASSERT_NE(dials.find(loose), std::string::npos);
+    dials.replace(dials.find(loose), loose.size(), "AngleTolerance=\"1.0\" RotationFactor=\"2.5\"");
+    std::ofstream(folder.file("geared.xml")) << dials;
+    for (const int seed : {1, 2}) {
+        const BotRun geared = play("MgConcentricDials", folder.file("geared.xml"), seed);
+        EXPECT_EQ(geared.exitCode, 0) << geared.output;
+        EXPECT_EQ(geared.figure("minigames: solved="), 1) << geared.output;
+    }
 
     // The gold block cannot leave: the block beside it has no room to move.
-    TempFolder folder;
     std::ofstream(folder.file("stuck.xml"))
         << "<Game xOffset=\"242\" yOffset=\"102\" widthInFields=\"3\" heightInFields=\"1\" fieldSizeInPixels=\"90\"\n"
            "      goalMarkerID=\"0\" goalFieldID=\"3\" imagePath=\"content/images/minigames/MgKlotsky01/\"\n"
