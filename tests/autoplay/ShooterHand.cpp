@@ -57,6 +57,9 @@ std::string ShooterHand::play(BotHands& hands) {
             return "MgShooter: " + std::to_string(record_.shotsMissed) + " shots at the goal missed it";
         }
     }
+    if (game.isOver() && !game.isWon()) {
+        return "MgShooter: the gallery ran out of rounds with " + std::to_string(game.getHits()) + " hits";
+    }
     const Target* goal = game.goal();
     int x = 0;
     int y = 0;

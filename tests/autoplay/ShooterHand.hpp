@@ -10,7 +10,8 @@ class ShooterGame;
 // come into view, then shoots it at the point of its picture nearest the
 // middle where the shot lands on it (not on the booth's frame or another
 // picture) and still would a few frames of travel either way. A shot that
-// does not raise the hit count is a miss; too many misses give up.
+// does not raise the hit count is a miss; too many misses give up, and so
+// does a gallery that runs out of rounds before it is won.
 class ShooterHand : public PuzzleHand {
 public:
     ShooterHand(MgShooter& game, PlayRecord& record) : game_(game), record_(record) {}
