@@ -29,7 +29,7 @@ public:
 
     void playOnChannel(int channel);
     // Duration in milliseconds at the open device's format; 0 with the device closed.
-    int getLength() const;
+    int getLength() const override;
     bool isLoaded() const { return chunk_ != nullptr; }
     int getChannel() const { return channel_; }
 

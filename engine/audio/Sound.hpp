@@ -15,4 +15,6 @@ public:
     virtual void fadeOut(int ms) = 0;
     virtual void stop() = 0;
     virtual bool isPlaying() = 0;
+    // How long one play lasts in milliseconds; 0 when unknown or silent.
+    virtual int getLength() const { return 0; }
 };

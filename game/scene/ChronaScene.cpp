@@ -188,11 +188,9 @@ int ChronaScene::parameter(const char* key) const {
     return parameters_ ? parameters_->readInt(key, 0) : 0;
 }
 
-void ChronaScene::playSound(const std::string& name) const {
+int ChronaScene::playSound(const std::string& name) const {
     SfxContainer& sounds = SfxContainer::instance();
-    if (sounds.isEnabled()) {
-        sounds.play(name);
-    }
+    return sounds.isEnabled() ? sounds.play(name) : 0;
 }
 
 int ChronaScene::collectedCount() const {
@@ -377,9 +375,13 @@ void ChronaScene::pauseChallenge(bool paused) {
 
 void ChronaScene::timeRanOut() {
     timeLimit_ = 0;
-    playSound("TIME_CHALLENGE_ENDED");
+    // The scene leaves when the end sound has played, counted on the game
+    // clock: a slow or paused audio device neither holds the scene nor
+    // makes a replayed session end elsewhere.
+    const int endSound = playSound("TIME_CHALLENGE_ENDED");
     if (isPresent()) {
         timeUp_ = true;
+        timeUpLeft_ = endSound;
     } else {
         // The past gives another chance at once: look again or go back to the map.
         setStopped(true);
@@ -396,7 +398,7 @@ void ChronaScene::onSceneUpdate(int milliseconds) {
             setUpTimeChallenge();
         }
     }
-    if (timeUp_ && !SfxContainer::instance().isPlaying("TIME_CHALLENGE_ENDED")) {
+    if (timeUp_ && (timeUpLeft_ -= milliseconds) <= 0) {
         timeUp_ = false;
         finish(ResultCodes::SceneStepDone);
     }

@@ -146,7 +146,8 @@ private:
     std::string label(const std::string& key) const;
     int parameter(const char* key) const;
     void addPoints(int points);
-    void playSound(const std::string& name) const;
+    // Plays the sound when effects are on; returns its length in ms (0 when not played).
+    int playSound(const std::string& name) const;
     void playMusic();
 
     // Ending checks after a step's last find; false when none applies.
@@ -187,6 +188,7 @@ private:
     bool locationFlag_ = false;
     bool ending_ = false;
     bool timeUp_ = false;
+    int timeUpLeft_ = 0;  // ms of the end sound still to play
     int challengeCountdown_ = -1;
     int chosenScene_ = -1;
     int result_ = 0;

@@ -1,6 +1,7 @@
 #include "AutoPlayer.hpp"
 
 #include <algorithm>
+#include <fstream>
 
 #include "ScreenLook.hpp"
 #include "engine/app/GameApp.hpp"
@@ -9,6 +10,7 @@
 #include "engine/screens/ScreenBase.hpp"
 #include "engine/widgets/TarvikButton.hpp"
 #include "engine/widgets/WidgetManager.hpp"
+#include "game/menus/AnimatedDialogScreen.hpp"
 #include "game/menus/InGameMenuListener.hpp"
 #include "game/menus/MainMenu.hpp"
 #include "game/menus/OptionsMenu.hpp"
@@ -41,6 +43,23 @@ const char* const kNames[] = {"Ada", "Bertil", "Casimir", "Dagny", "Elof"};
 const std::size_t kFirst = 0;
 const std::size_t kSecond = 1;
 
+int completedScenes(const PlayerProfile& player) {
+    int completed = 0;
+    for (const auto& session : player.sessions) {
+        for (const auto& location : session->locations) {
+            completed += (location->present.completed ? 1 : 0) + (location->past.completed ? 1 : 0);
+        }
+    }
+    return completed;
+}
+
+// Every piece handed out and no session under way: the story was played to
+// its end (the progress screen's "no" to another game starts the profile over).
+bool storyOver(const PlayerProfile& player) {
+    return player.pieceCursor + 1 >= static_cast<int>(player.pieceOrder.size()) && !player.pieceOrder.empty() &&
+           player.currentSession < 0;
+}
+
 }  // namespace
 
 AutoPlayer::AutoPlayer(PlayStyle style, std::uint32_t seed, std::ostream& log)
@@ -52,6 +71,9 @@ AutoPlayer::AutoPlayer(PlayStyle style, std::uint32_t seed, std::ostream& log)
 }
 
 void AutoPlayer::beginFrame(ScriptPlayer::Sink& sink) {
+    if (frame_ == 0) {
+        reportStart();
+    }
     ++frame_;
     record_.frames = frame_;
     auto* top = dynamic_cast<ScreenBase*>(gameApp()->topState());
@@ -94,6 +116,10 @@ void AutoPlayer::observe(ScreenBase* top) {
     if (top) {
         ++record_.screens[top->getName()];
     }
+    mapSwitches_ = 0;
+    if (!statusFile_.empty()) {
+        std::ofstream(statusFile_) << lastScreen_ << "\n";
+    }
 }
 
 void AutoPlayer::fail(const std::string& why) {
@@ -126,6 +152,14 @@ void AutoPlayer::clickAnywhere() {
 void AutoPlayer::decide(ScreenBase& top) {
     const std::string& name = top.getName();
     if (frame_ - topSince_ < kLook && name != "HOScene") {
+        return;
+    }
+    // A screen fading in or out, or whose widgets just changed, does not listen yet.
+    if (top.getPhase() != ScreenBase::Shown) {
+        return;
+    }
+    // A menu that opens as a dialog listens once it stands open.
+    if (auto* menu = dynamic_cast<AnimatedDialogScreen*>(&top); menu && menu->getState() != AnimatedDialogScreen::Open) {
         return;
     }
     if (auto* scene = dynamic_cast<ChronaScene*>(&top)) {
@@ -207,11 +241,11 @@ void AutoPlayer::mainMenu(ScreenBase& screen) {
         answer(screen, kSecond);
         return;
     }
-    if (record_.progressSeen) {
+    const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
+    if (record_.progressSeen || (player && storyOver(*player))) {
         press(screen, ScreenLook::button(screen, MainMenu::Options));
         return;
     }
-    const PlayerProfile* player = PlayerProfiles::instance().currentProfile();
     const bool started = player && player->currentSession >= 0;
     press(screen, ScreenLook::button(screen, started ? MainMenu::Continue : MainMenu::Play));
 }
@@ -224,20 +258,25 @@ void AutoPlayer::map(ScreenBase& screen) {
         fail("the map shows with no session under way");
         return;
     }
+    // The places in progress; a pin in the other view needs the switch first.
+    bool elsewhere = false;
     for (const auto& location : session->locations) {
         for (const int sceneId : {location->present.sceneId, location->past.sceneId}) {
             if (MapPins::isUntouched(*player, sceneId) || MapPins::isCompleted(*player, sceneId)) {
                 continue;
             }
             if (!MapPins::isShownIn(mapScreen.view(), sceneId)) {
-                press(screen, mapScreen.control(NewMapScreen::SwitchView));
-                return;
-            }
-            if (press(screen, mapScreen.pin(sceneId))) {
+                elsewhere = true;
+            } else if (press(screen, mapScreen.pin(sceneId))) {
                 return;
             }
         }
     }
+    if (elsewhere && mapSwitches_ < 2 && press(screen, mapScreen.control(NewMapScreen::SwitchView))) {
+        ++mapSwitches_;
+        return;
+    }
+    fail("no place in progress can be chosen on the map");
 }
 
 void AutoPlayer::progress(ScreenBase& screen) {
@@ -258,16 +297,27 @@ void AutoPlayer::readStanding() {
         return;
     }
     record_.score = player->score;
+    record_.scenesFinished = completedScenes(*player);
     for (const auto& [piece, shown] : player->piecesShown) {
         record_.pieces += shown ? 1 : 0;
     }
     const char* const kinds[] = {"gold", "silver", "bronze"};
     for (const auto& session : player->sessions) {
         for (const auto& location : session->locations) {
-            record_.scenesFinished += (location->present.completed ? 1 : 0) + (location->past.completed ? 1 : 0);
             if (location->present.badge >= 0 && location->present.badge < 3) {
                 ++record_.badges[kinds[location->present.badge]];
             }
         }
     }
+}
+
+void AutoPlayer::reportStart() const {
+    const PlayerProfiles& profiles = PlayerProfiles::instance();
+    const PlayerProfile* player = profiles.currentProfile();
+    log_ << "autoplay: the save holds " << profiles.count() << " profile(s)";
+    if (player) {
+        log_ << "; the current one, " << player->name << ", has score " << player->score << ", "
+             << completedScenes(*player) << " scenes completed" << (storyOver(*player) ? ", the story over" : "");
+    }
+    log_ << "\n";
 }

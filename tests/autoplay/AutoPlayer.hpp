@@ -38,6 +38,9 @@ public:
     const PlayRecord& record() const { return record_; }
     // The screen on top when the run ended.
     const std::string& lastScreen() const { return lastScreen_; }
+    // Keeps the name of the screen on top in this file, rewritten at every
+    // change (what a process killed from outside was showing).
+    void setStatusFile(const std::string& path) { statusFile_ = path; }
 
 private:
     void observe(ScreenBase* top);
@@ -55,6 +58,8 @@ private:
     void map(ScreenBase& screen);
     void progress(ScreenBase& screen);
     void readStanding();
+    // The first frame: what the save folder held when the game started.
+    void reportStart() const;
 
     PlayStyle style_;
     std::ostream& log_;
@@ -69,10 +74,12 @@ private:
     long idleSince_ = 0;
     long frameLimit_ = 3000000;
     int dialogues_ = 0;
+    int mapSwitches_ = 0;
     int dialogueToSkip_ = -1;
     const ScreenBase* skippedDialogue_ = nullptr;
     bool done_ = false;
     bool stopAfterMinigame_ = false;
     std::string failure_;
     std::string lastScreen_;
+    std::string statusFile_;
 };

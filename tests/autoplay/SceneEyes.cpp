@@ -54,9 +54,22 @@ bool visiblePixel(const ChronaScene& scene, Item* goal, Point* at) {
 }
 
 bool emptyPixel(const ChronaScene& scene, Point* at) {
+    const auto misses = [&scene](int x, int y) {
+        if (scene.getWidgetManager()->widgetAt(x, y) != scene.getCatchAll()) {
+            return false;
+        }
+        const Item* item = scene.itemAt(x, y);
+        return !item || !item->getRenderer() || !item->getRenderer()->isEnabled();
+    };
     for (int y = 120; y < 560; y += 37) {
         for (int x = 60; x < 960; x += 41) {
-            if (pressFinds(scene, nullptr, x, y)) {
+            bool firm = true;
+            for (int dy = -kFirm; dy <= kFirm && firm; ++dy) {
+                for (int dx = -kFirm; dx <= kFirm && firm; ++dx) {
+                    firm = misses(x + dx, y + dy);
+                }
+            }
+            if (firm) {
                 *at = designPoint(scene, x, y);
                 return true;
             }

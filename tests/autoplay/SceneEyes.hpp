@@ -16,7 +16,7 @@ namespace SceneEyes {
 // A point where a press finds the goal, as far inside its visible part as
 // can be found; false when none is visible.
 bool visiblePixel(const ChronaScene& scene, Item* goal, Point* at);
-// A point where a press hits no goal and no control: a miss.
+// A point where a press hits no goal on the panel and no control: a miss.
 bool emptyPixel(const ChronaScene& scene, Point* at);
 // The first button of the message the scene shows, or null.
 const Widget* messageButton(const ChronaScene& scene);

@@ -6,17 +6,25 @@
 //
 //   autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty]
 //            [--record FILE] [--frame-limit N] [--minigame TYPE FILE]
+//            [--status FILE] [--kill-in-save N:M]
 //
 // --record writes the input as a script that `chrona --script` replays in
 // the real game. --minigame starts the game in that minigame (MgKlotsky and
-// its file, ...) and ends the run when the minigame has left. The exit code
-// is 0 when the credits were reached (or the minigame left).
+// its file, ...) and ends the run when the minigame has left. --status keeps
+// the name of the screen on top in FILE.
+// --kill-in-save kills the process (SIGKILL) during its N-th save, at moment
+// M (0 after opening the new file, 1 half-way through writing it, 2 before
+// flushing, 3 before it replaces the old one, 4 just after). The first line
+// tells what the save folder held at the start. The exit code is 0 when the
+// credits were reached (or the minigame left).
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "AutoPlayer.hpp"
+#include "KillingFileSystem.hpp"
+#include "engine/persistence/FileSaveGame.hpp"
 #include "engine/core/Log.hpp"
 #include "game/app/MyApp.hpp"
 #include "game/app/StartupError.hpp"
@@ -25,7 +33,7 @@ namespace {
 
 int usage() {
     std::cout << "usage: autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty] [--record FILE] "
-                 "[--frame-limit N] [--minigame TYPE FILE]\n";
+                 "[--frame-limit N] [--minigame TYPE FILE] [--status FILE] [--kill-in-save N:M]\n";
     return 2;
 }
 
@@ -39,6 +47,9 @@ int main(int argc, char** argv) {
     options.hasSeed = true;
     PlayStyle style = PlayStyle::Careful;
     long frameLimit = 0;
+    std::string status;
+    int killSave = 0;
+    int killMoment = 0;
     bool seeded = false;
     bool oneMinigame = false;
     for (int i = 1; i < argc; i += 2) {
@@ -64,6 +75,11 @@ int main(int argc, char** argv) {
             options.minigameType = value;
             options.minigameFile = argv[++i + 1];
             oneMinigame = true;
+        } else if (option == "--status") {
+            status = value;
+        } else if (option == "--kill-in-save" && value.find(':') != std::string::npos) {
+            killSave = std::atoi(value.c_str());
+            killMoment = std::atoi(value.c_str() + value.find(':') + 1) % KillingFileSystem::MomentCount;
         } else {
             return usage();
         }
@@ -80,9 +96,14 @@ int main(int argc, char** argv) {
     if (oneMinigame) {
         bot.stopAfterMinigame();
     }
+    bot.setStatusFile(status);
     options.driver = &bot;
+    KillingFileSystem killer(killSave, static_cast<KillingFileSystem::Moment>(killMoment));
     try {
         MyApp app(options);
+        if (killSave > 0) {
+            app.getSettings()->setFileSystem(&killer);
+        }
         app.init();
         app.run();
     } catch (const StartupError& e) {

@@ -78,23 +78,24 @@ void SfxContainer::registerFile(const std::string& name, const std::string& path
     keys.push_back(key);
 }
 
-void SfxContainer::play(const std::string& name, bool loop) {
+int SfxContainer::play(const std::string& name, bool loop) {
     if (!enabled_) {
-        return;
+        return 0;
     }
     const std::vector<std::string>& keys = keysOf(name);
     if (keys.empty()) {
-        return;
+        return 0;
     }
     Sound* sound = getSound(keys[random_.below(static_cast<int>(keys.size()))]);
     if (!sound) {
-        return;
+        return 0;
     }
     if (loop) {
         sound->play(-1);
     } else {
         sound->play();
     }
+    return sound->getLength();
 }
 
 void SfxContainer::stop(const std::string& name) {

@@ -39,7 +39,8 @@ public:
     // Registers one more file under name as the key name_N (N = files so far).
     void registerFile(const std::string& name, const std::string& path);
 
-    void play(const std::string& name, bool loop = false);
+    // Returns the length in ms of the variant that started (0: none or unknown).
+    int play(const std::string& name, bool loop = false);
     void stop(const std::string& name);
     bool isPlaying(const std::string& name);
 

@@ -48,7 +48,9 @@ Choice choose(const PlayerProfile* profile, int sceneId, int mode) {
         if (isCompleted(*profile, sceneId)) {
             return Choice{Look::CheckMark, sceneId < 200};
         }
-        return Choice{Look::Yellow, sceneId < 200};
+        // A past scene is reached through its present one; once the present
+        // is completed only the map leads back to an unfinished past.
+        return Choice{Look::Yellow, sceneId < 200 || isCompleted(*profile, sceneId - 100)};
     }
     if (profile->isSceneCompleted(sceneId)) {
         return Choice{Look::CheckMark};

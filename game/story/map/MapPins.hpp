@@ -5,8 +5,9 @@ class PlayerProfile;
 // How the map shows a scene's pin, from the player's progress: a green pin
 // or a check mark for every pin in the main menu's two modes; otherwise a
 // check mark for a completed scene, a yellow pin for one in progress (a past
-// one greyed and not clickable), a red highlighted pin for an untouched scene
-// of the current session, and no pin for the rest.
+// one greyed and not clickable while its present is unfinished), a red
+// highlighted pin for an untouched scene of the current session, and no pin
+// for the rest.
 namespace MapPins {
 
 enum class Look { None, Green, CheckMark, Yellow, Red };

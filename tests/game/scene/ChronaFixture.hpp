@@ -65,7 +65,9 @@ protected:
         GameFlow::instance().setScreenFactory(std::move(recording));
         SfxContainer::reset();
         SfxContainer& sfx = SfxContainer::instance();
-        sfx.setSoundFactory([this](const std::string& name) { return std::make_unique<LoggedSound>(name, sounds); });
+        sfx.setSoundFactory([this](const std::string& name) {
+            return std::make_unique<LoggedSound>(name, sounds, name == "TIME_CHALLENGE_ENDED" ? EndSoundLength : 0);
+        });
         for (const char* name : {"ITEM_COLLECTED", "VO_RUNE_COLLECTED", "ITEM_MISSED", "HINT_USED",
                                  "TIME_CHALLENGE_STARTED", "TIME_CHALLENGE_ENDED", "BUTTON_OVER_MAP_SCREEN"}) {
             sfx.registerFile(name, name);
@@ -151,6 +153,8 @@ protected:
     TestApp app;
     SeededRandom random{11};
     std::vector<std::string> sounds;
+    // The time challenge's end sound lasts this long; its device never says it stopped.
+    static constexpr int EndSoundLength = 1500;
     RecordingFactory* factory = nullptr;
     std::unique_ptr<ConfigFile> parameters;
     PlayerProfile* player = nullptr;

@@ -74,17 +74,20 @@ TEST(MapPins, ColourEachPinByTheProgressOfItsScene) {
     finish(journey.location(0).present);
     begin(journey.location(0).past);
     begin(journey.location(1).present);
+    begin(journey.location(1).past);
     using MapPins::Look;
     auto look = [&](int scene, int mode = MapPins::NormalMode) { return MapPins::choose(&journey.player, scene, mode); };
 
     EXPECT_EQ(look(100).look, Look::CheckMark);
     EXPECT_TRUE(look(100).active);
-    EXPECT_EQ(look(200).look, Look::Yellow);
-    EXPECT_FALSE(look(200).active) << "a past scene in progress is reached through its present scene";
+    EXPECT_EQ(look(201).look, Look::Yellow);
+    EXPECT_FALSE(look(201).active) << "a past scene in progress is reached through its present scene";
     EXPECT_EQ(look(101).look, Look::Yellow);
     EXPECT_TRUE(look(101).active);
-    EXPECT_EQ(look(201).look, Look::Red);
-    EXPECT_TRUE(look(201).highlighted);
+    EXPECT_EQ(look(200).look, Look::Yellow);
+    EXPECT_TRUE(look(200).active) << "with its present completed, only the map leads to an unfinished past";
+    EXPECT_EQ(look(202).look, Look::Red);
+    EXPECT_TRUE(look(202).highlighted);
     EXPECT_EQ(look(102).look, Look::Red);
     EXPECT_EQ(look(105).look, Look::None) << "not in the current session";
 
