@@ -74,6 +74,7 @@ private:
     long idleSince_ = 0;
     long frameLimit_ = 3000000;
     int dialogues_ = 0;
+    long countedSince_ = -1;  // the arrival on top of the last dialogue counted
     int mapSwitches_ = 0;
     int dialogueToSkip_ = -1;
     const ScreenBase* skippedDialogue_ = nullptr;
