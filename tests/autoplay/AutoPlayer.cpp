@@ -108,6 +108,7 @@ void AutoPlayer::observe(ScreenBase* top) {
     }
     if (minigames_.playing() && !onStack(minigames_.playing())) {
         minigames_.left();
+        done_ = done_ || stopAfterMinigame_;
     }
     if (top == top_) {
         return;
@@ -221,7 +222,9 @@ void AutoPlayer::decide(ScreenBase& top) {
 }
 
 void AutoPlayer::dialogue(DialogScreen& screen) {
-    if (&screen != skippedDialogue_ && frame_ - topSince_ == kLook) {
+    // Counted once each time a dialogue comes on top, whatever the hands were busy with then.
+    if (&screen != skippedDialogue_ && countedSince_ != topSince_) {
+        countedSince_ = topSince_;
         ++dialogues_;
     }
     if (dialogues_ == dialogueToSkip_ && skippedDialogue_ == nullptr) {

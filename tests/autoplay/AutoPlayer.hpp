@@ -31,6 +31,8 @@ public:
     bool finished() const override { return done_ || !failure_.empty(); }
     // Stops the run with a failure after this many frames.
     void setFrameLimit(long frames) { frameLimit_ = frames; }
+    // Ends the run once the first minigame has left the screen.
+    void stopAfterMinigame() { stopAfterMinigame_ = true; }
     // Why the run stopped before the credits; empty when it did not.
     const std::string& failure() const { return failure_; }
     const PlayRecord& record() const { return record_; }
@@ -76,10 +78,12 @@ private:
     long frameLimit_ = 3000000;
     long killFrame_ = 0;
     int dialogues_ = 0;
+    long countedSince_ = -1;  // the arrival on top of the last dialogue counted
     int mapSwitches_ = 0;
     int dialogueToSkip_ = -1;
     const ScreenBase* skippedDialogue_ = nullptr;
     bool done_ = false;
+    bool stopAfterMinigame_ = false;
     std::string failure_;
     std::string lastScreen_;
     std::string statusFile_;

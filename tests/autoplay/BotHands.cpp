@@ -31,16 +31,24 @@ void BotHands::snap(int x, int y) {
     ++clicks_;
 }
 
-void BotHands::drag(int fromX, int fromY, int toX, int toY, int steps) {
-    move(fromX, fromY);
+void BotHands::press(int x, int y) {
+    move(x, y);
     wait(2);
-    actions_.push_back({Action::Press, fromX, fromY});
+    actions_.push_back({Action::Press, x, y});
+}
+
+void BotHands::release(int x, int y) {
+    actions_.push_back({Action::Release, x, y});
+}
+
+void BotHands::drag(int fromX, int fromY, int toX, int toY, int steps) {
+    press(fromX, fromY);
     for (int i = 1; i <= steps; ++i) {
         wait(1);
         move(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
     }
     wait(1);
-    actions_.push_back({Action::Release, toX, toY});
+    release(toX, toY);
 }
 
 void BotHands::tap(int sym, int unicode, int mods) {

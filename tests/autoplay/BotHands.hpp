@@ -17,6 +17,10 @@ public:
     // The pointer goes there and the button goes down and up in the same frame
     // (what is under the pointer is what was looked at).
     void snap(int x, int y);
+    // The pointer goes there, rests two frames, then the left button goes down and stays.
+    void press(int x, int y);
+    // The left button, held, comes up there.
+    void release(int x, int y);
     // A drag with the left button: down at from, through steps moves, up at to.
     void drag(int fromX, int fromY, int toX, int toY, int steps);
     // A key pressed and let go; unicode is the character it types (0 none).

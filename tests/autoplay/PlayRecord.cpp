@@ -10,7 +10,11 @@ void PlayRecord::print(std::ostream& out) const {
         const auto found = badges.find(kind);
         out << " " << kind << "=" << (found == badges.end() ? 0 : found->second);
     }
-    out << "\npieces: " << pieces << "\nminigames: solved=" << minigamesSolved << " skipped=" << minigamesSkipped
+    out << "\npieces: " << pieces << "\nminigames: solved=" << minigamesSolved << " skipped=" << minigamesSkipped << "\nminigame frames:";
+    for (const auto& [name, frames] : minigameFrames) {
+        out << " " << name << "=" << frames;
+    }
+    out << "\nmost turns of one memory card: " << cardTurnsMost << ", gallery shots missed: " << shotsMissed
         << "\ngoals clicked: " << goalsClicked << ", misses: " << misses << ", penalties: " << penalties
         << ", hints: " << hints << ", time challenges run out: " << timeOuts << ", quits through the menu: "
         << menuQuits << ", dialogues skipped: " << dialoguesSkipped << "\nfinal score: " << score

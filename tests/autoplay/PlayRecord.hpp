@@ -16,6 +16,9 @@ struct PlayRecord {
     int dialoguesSkipped = 0;
     int minigamesSolved = 0;
     int minigamesSkipped = 0;
+    std::map<std::string, long> minigameFrames;  // minigame type -> frames it took to solve
+    int cardTurnsMost = 0;                       // the most times one memory card was turned
+    int shotsMissed = 0;                         // gallery shots at the goal that did not hit it
     int goalsClicked = 0;
     // Read from the profile when the progress screen shows.
     int scenesFinished = 0;

@@ -13,8 +13,16 @@ bool takesInput(const ScreenBase& screen) {
     return screen.getPhase() == ScreenBase::Shown && widgets.isInputEnabled() && !widgets.isListChanged();
 }
 
+Point designPoint(const ScreenBase& screen, int x, int y) {
+    return Point(static_cast<float>(x + screen.getOffsetX()), static_cast<float>(y + screen.getOffsetY()));
+}
+
 bool pressable(const ScreenBase& screen, const Widget* widget, Point* at) {
-    if (!widget || !widget->isVisible() || !widget->isEnabled() || !takesInput(screen)) {
+    return widget && widget->isVisible() && pressableInDialog(screen, widget, at);
+}
+
+bool pressableInDialog(const ScreenBase& screen, const Widget* widget, Point* at) {
+    if (!widget || !widget->isEnabled() || !takesInput(screen)) {
         return false;
     }
     const int x = widget->getX() + widget->getWidth() / 2;
@@ -22,7 +30,7 @@ bool pressable(const ScreenBase& screen, const Widget* widget, Point* at) {
     if (screen.getWidgetManager()->widgetAt(x, y) != widget) {
         return false;
     }
-    *at = Point(static_cast<float>(x + screen.getOffsetX()), static_cast<float>(y + screen.getOffsetY()));
+    *at = designPoint(screen, x, y);
     return true;
 }
 

@@ -5,17 +5,19 @@
 // is quick and the same seed and style play the same game every time.
 //
 //   autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty]
-//            [--record FILE] [--frame-limit N] [--status FILE] [--kill-at-frame F]
-//            [--kill-in-save N:M]
+//            [--record FILE] [--frame-limit N] [--minigame TYPE FILE]
+//            [--status FILE] [--kill-at-frame F] [--kill-in-save N:M]
 //
 // --record writes the input as a script that `chrona --script` replays in
-// the real game. --status keeps the name of the screen on top in FILE.
+// the real game. --minigame starts the game in that minigame (MgKlotsky and
+// its file, ...) and ends the run when the minigame has left. --status keeps
+// the name of the screen on top in FILE.
 // --kill-at-frame kills the process (SIGKILL) at the start of frame F;
 // --kill-in-save kills it during its N-th save, at moment
 // M (0 after opening the new file, 1 half-way through writing it, 2 before
 // flushing, 3 before it replaces the old one, 4 just after). The first line
 // tells what the save folder held at the start. The exit code is 0 when the
-// credits were reached.
+// credits were reached (or the minigame left).
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -32,7 +34,8 @@ namespace {
 
 int usage() {
     std::cout << "usage: autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty] [--record FILE] "
-                 "[--frame-limit N] [--status FILE] [--kill-at-frame F] [--kill-in-save N:M]\n";
+                 "[--frame-limit N] [--minigame TYPE FILE] [--status FILE] [--kill-at-frame F] "
+                 "[--kill-in-save N:M]\n";
     return 2;
 }
 
@@ -51,8 +54,12 @@ int main(int argc, char** argv) {
     long killFrame = 0;
     int killMoment = 0;
     bool seeded = false;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool oneMinigame = false;
+    for (int i = 1; i < argc; i += 2) {
         const std::string option = argv[i];
+        if (i + 1 >= argc || (option == "--minigame" && i + 2 >= argc)) {
+            return usage();
+        }
         const std::string value = argv[i + 1];
         if (option == "--content") {
             options.contentDir = value;
@@ -69,6 +76,10 @@ int main(int argc, char** argv) {
             frameLimit = std::atol(value.c_str());
         } else if (option == "--kill-at-frame") {
             killFrame = std::atol(value.c_str());
+        } else if (option == "--minigame") {
+            options.minigameType = value;
+            options.minigameFile = argv[++i + 1];
+            oneMinigame = true;
         } else if (option == "--status") {
             status = value;
         } else if (option == "--kill-in-save" && value.find(':') != std::string::npos) {
@@ -78,7 +89,7 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    if (argc % 2 == 0 || options.contentDir.empty() || options.saveDir.empty() || !seeded) {
+    if (options.contentDir.empty() || options.saveDir.empty() || !seeded) {
         return usage();
     }
     Log::instance().applyEnvironment();
@@ -86,6 +97,9 @@ int main(int argc, char** argv) {
     AutoPlayer bot(style, options.seed, std::cout);
     if (frameLimit > 0) {
         bot.setFrameLimit(frameLimit);
+    }
+    if (oneMinigame) {
+        bot.stopAfterMinigame();
     }
     bot.setStatusFile(status);
     bot.setKillFrame(killFrame);
@@ -111,5 +125,5 @@ int main(int argc, char** argv) {
         std::cout << "autoplay: FAILED " << bot.failure() << "\n";
         return 1;
     }
-    return bot.record().creditsSeen ? 0 : 1;
+    return bot.record().creditsSeen || oneMinigame ? 0 : 1;
 }

@@ -1,13 +1,25 @@
 #include "engine/audio/catalogue/SfxContainer.hpp"
 
-#include "engine/core/ProcessRandom.hpp"
 #include "engine/resources/ResourceRegistry.hpp"
 #include "engine/audio/MixSound.hpp"
 #include "engine/core/RandomSource.hpp"
 #include "engine/core/XmlFile.hpp"
 #include "engine/resources/ResourceManager.hpp"
 
-SfxContainer::SfxContainer() : SfxContainer(ProcessRandom::instance()) {}
+namespace {
+
+// The process-wide catalogue picks its variants from a sequence of its own:
+// how often an effect is asked for can hang on the audio device (a sound
+// restarted when it has ended), and those picks must not shift the random
+// sequence the game plays by, or one seed would deal two different games.
+RandomSource& variantRandom() {
+    static SeededRandom random(0x5FC0u);
+    return random;
+}
+
+}  // namespace
+
+SfxContainer::SfxContainer() : SfxContainer(variantRandom()) {}
 
 SfxContainer::SfxContainer(RandomSource& random, SoundFactory factory)
     : random_(random), factory_(std::move(factory)), manager_(std::make_unique<ResourceManager>()) {

@@ -21,7 +21,8 @@ class SfxContainer : public SingletonContainer<SfxContainer> {
 public:
     using SoundFactory = std::function<std::unique_ptr<Sound>(const std::string& path)>;
 
-    // The process-wide catalogue: the process's random source, sounds decoded by SDL_mixer.
+    // The process-wide catalogue: sounds decoded by SDL_mixer, variants picked
+    // from a sequence of its own, never from the process's random source.
     SfxContainer();
     // The default factory decodes files with SDL_mixer (MixSound).
     explicit SfxContainer(RandomSource& random, SoundFactory factory = {});
