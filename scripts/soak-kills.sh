@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# kills N [--seed S]: plays the whole game with the bot again and again and
+# scripts/soak kills N [--seed S]: plays the whole game with the bot again and again and
 # kills the game (SIGKILL) at random moments, many of them in the middle of
 # writing the save file, until N kills have happened. After each kill the game
 # starts again on the same save folder and the bot continues the profile;
