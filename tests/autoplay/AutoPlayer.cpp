@@ -325,5 +325,6 @@ void AutoPlayer::reportStart() const {
         log_ << "; the current one, " << player->name << ", has score " << player->score << ", "
              << completedScenes(*player) << " scenes completed" << (storyOver(*player) ? ", the story over" : "");
     }
-    log_ << "\n";
+    // Out at once: a run killed later must still have said it.
+    log_ << std::endl;
 }
