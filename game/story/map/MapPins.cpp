@@ -26,8 +26,11 @@ bool isUntouched(const PlayerProfile& profile, int sceneId) {
 }
 
 bool isCompleted(const PlayerProfile& profile, int sceneId) {
+    // Every object found is not enough: a present whose last find earned a
+    // badge completes on its next visit, and "Continue" sends the player to
+    // the map for it, where it must still be open to choose.
     const SceneState* state = firstState(profile, sceneId);
-    return state && state->isFinished();
+    return state && state->isFinished() && state->completed;
 }
 
 bool isShownIn(int view, int sceneId) {

@@ -34,7 +34,8 @@ const char* textureKey(Look look);
 // The first state of the scene in the profile's sessions has not been played,
 // or there is none.
 bool isUntouched(const PlayerProfile& profile, int sceneId);
-// That state has nothing left to find and at least one item found.
+// That state has nothing left to find, at least one item found, and the
+// scene has marked it completed.
 bool isCompleted(const PlayerProfile& profile, int sceneId);
 // Present scenes (below 200) show in the present view, past ones in the past view.
 bool isShownIn(int view, int sceneId);

@@ -29,6 +29,7 @@ struct Journey {
 void finish(SceneState& state) {
     state.collectedItems = {{1, 0}, {2, 0}};
     state.goalItems.clear();
+    state.completed = true;
 }
 
 void begin(SceneState& state) {
@@ -94,6 +95,13 @@ TEST(MapPins, ColourEachPinByTheProgressOfItsScene) {
     finish(journey.location(0).past);
     EXPECT_EQ(look(200).look, Look::CheckMark);
     EXPECT_FALSE(look(200).active);
+
+    // Everything found in the visit that earned the badge: the present
+    // completes on its next visit, so the map must still offer it (the
+    // player continuing after a crash is sent to the map for it).
+    journey.location(0).present.completed = false;
+    EXPECT_EQ(look(100).look, Look::Yellow);
+    EXPECT_TRUE(look(100).active);
 
     EXPECT_EQ(look(105, MapPins::AllPinsMode).look, Look::Green);
     EXPECT_EQ(look(101, MapPins::AllCheckedMode).look, Look::CheckMark);

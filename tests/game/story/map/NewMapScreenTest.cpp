@@ -32,6 +32,7 @@ protected:
         startSession(addProfile("Ada"), 1, {0, 1, 2});
         LocationEntry& first = location(0);
         first.present.collectedItems = {{1, 0}};
+        first.present.completed = true;
         first.past.collectedItems = {{1, 0}};
         first.past.goalItems = {{2, 0}};
         location(1).present.collectedItems = {{1, 0}};
