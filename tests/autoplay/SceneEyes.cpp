@@ -20,6 +20,19 @@ bool pressFinds(const ChronaScene& scene, Item* goal, int x, int y) {
     return widget == scene.getCatchAll() && scene.itemAt(x, y) == goal;
 }
 
+// The test holds at (x, y) and kFirm pixels around it.
+template <typename Test>
+bool firmly(Test test, int x, int y) {
+    for (int dy = -kFirm; dy <= kFirm; ++dy) {
+        for (int dx = -kFirm; dx <= kFirm; ++dx) {
+            if (!test(x + dx, y + dy)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 Point designPoint(const ChronaScene& scene, int x, int y) {
     return Point(static_cast<float>(x + scene.getOffsetX()), static_cast<float>(y + scene.getOffsetY()));
 }
@@ -36,12 +49,7 @@ bool visiblePixel(const ChronaScene& scene, Item* goal, Point* at) {
     float best = 0.0f;
     for (int y = bounds.y; y < bounds.y + bounds.h; ++y) {
         for (int x = bounds.x; x < bounds.x + bounds.w; ++x) {
-            bool firm = true;
-            for (int dy = -kFirm; dy <= kFirm && firm; ++dy) {
-                for (int dx = -kFirm; dx <= kFirm && firm; ++dx) {
-                    firm = pressFinds(scene, goal, x + dx, y + dy);
-                }
-            }
+            const bool firm = firmly([&](int px, int py) { return pressFinds(scene, goal, px, py); }, x, y);
             const float distance = (x - centreX) * (x - centreX) + (y - centreY) * (y - centreY);
             if (firm && (!found || distance < best)) {
                 found = true;
@@ -63,13 +71,7 @@ bool emptyPixel(const ChronaScene& scene, Point* at) {
     };
     for (int y = 120; y < 560; y += 37) {
         for (int x = 60; x < 960; x += 41) {
-            bool firm = true;
-            for (int dy = -kFirm; dy <= kFirm && firm; ++dy) {
-                for (int dx = -kFirm; dx <= kFirm && firm; ++dx) {
-                    firm = misses(x + dx, y + dy);
-                }
-            }
-            if (firm) {
+            if (firmly(misses, x, y)) {
                 *at = designPoint(scene, x, y);
                 return true;
             }
