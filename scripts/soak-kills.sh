@@ -62,6 +62,9 @@ while [ "$kills" -lt "$target" ]; do
       args+=(--kill-at-frame "$((200 + (RANDOM * 32768 + RANDOM) % 40000))")
     fi
     : >"$work/status"
+    # What the run starts from, so a failing run can be played again.
+    rm -rf "$folder.before"
+    [ ! -d "$folder" ] || cp -r "$folder" "$folder.before"
     rc=0
     # The subshell keeps the shell's "Killed" notice to itself.
     (build/tests/autoplay "${args[@]}" >"$work/out" 2>"$work/err") 2>/dev/null || rc=$?

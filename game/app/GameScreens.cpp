@@ -31,6 +31,7 @@
 #include "game/story/map/NewLocationScreen.hpp"
 #include "game/story/map/NewMapScreen.hpp"
 #include "game/story/pieces/LumoraPieceFoundScreen.hpp"
+#include "game/story/pieces/PieceStory.hpp"
 #include "game/story/pieces/PlayerProgressScreen.hpp"
 
 namespace {
@@ -101,6 +102,10 @@ ScreenBase* GameScreens::pieceFound(int location) {
         app->setOverlay(global->getTexture(LumoraPieceFoundScreen::UnlockedKey));
     }
     return new LumoraPieceFoundScreen(location < 0, location);
+}
+
+ScreenBase* GameScreens::afterCompletedScene() {
+    return PieceStory::afterCompletedScene();
 }
 
 ScreenBase* GameScreens::sceneIntro(int sceneId, SceneIntroListener* listener) {

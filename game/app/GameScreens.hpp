@@ -19,6 +19,7 @@ public:
     ScreenBase* profilesMenu() override;
     ScreenBase* map(NewMapScreenListener* listener, int view, int mode) override;
     ScreenBase* pieceFound(int location) override;
+    ScreenBase* afterCompletedScene() override;
     // The caption of a scene the player arrives at; none for the scene just
     // introduced until the player has been to the main menu or the map.
     ScreenBase* sceneIntro(int sceneId, SceneIntroListener* listener) override;

@@ -24,6 +24,7 @@
 #include "game/story/dialogue/Dialog.hpp"
 #include "game/story/dialogue/DialogScreen.hpp"
 #include "game/story/dialogue/MyDialog.hpp"
+#include "game/story/flow/GameFlow.hpp"
 #include "game/story/map/MapPins.hpp"
 #include "game/story/map/NewMapScreen.hpp"
 #include "game/story/pieces/LumoraPieceFoundScreen.hpp"
@@ -43,6 +44,8 @@ const char* const kNames[] = {"Ada", "Bertil", "Casimir", "Dagny", "Elof"};
 // The first answer of a question (no, resume) and the second (yes, main menu).
 const std::size_t kFirst = 0;
 const std::size_t kSecond = 1;
+// How often one run may press Continue.
+const int kContinues = 4;
 
 int completedScenes(const PlayerProfile& player) {
     int completed = 0;
@@ -59,6 +62,23 @@ int completedScenes(const PlayerProfile& player) {
 bool storyOver(const PlayerProfile& player) {
     return player.pieceCursor + 1 >= static_cast<int>(player.pieceOrder.size()) && !player.pieceOrder.empty() &&
            player.currentSession < 0;
+}
+
+// The flow position, session and scene the profile names, and its session's scenes.
+std::string whereTheProfileStands(const PlayerProfile& player) {
+    std::string where = "flow position " + std::to_string(GameFlow::instance().position()) + ", session " +
+                        std::to_string(player.currentSession) + ", scene " + std::to_string(player.currentScene);
+    if (const SessionRecord* session = player.currentSessionRecord()) {
+        for (const auto& location : session->locations) {
+            where += "; location " + std::to_string(location->location) + (location->thirdFlag ? " done" : "");
+            for (const SceneState* state : {&location->present, &location->past}) {
+                where += state->completed ? " completed" : state->opened ? " opened" : " untouched";
+            }
+        }
+    } else {
+        where += " without its record";
+    }
+    return where;
 }
 
 }  // namespace
@@ -253,6 +273,11 @@ void AutoPlayer::mainMenu(ScreenBase& screen) {
         return;
     }
     const bool started = player && player->currentSession >= 0;
+    // A restart continues once and a quit through the menu once more; more is a loop.
+    if (started && ++continues_ > kContinues) {
+        fail("Continue keeps leading back to the main menu (" + whereTheProfileStands(*player) + ")");
+        return;
+    }
     press(screen, ScreenLook::button(screen, started ? MainMenu::Continue : MainMenu::Play));
 }
 

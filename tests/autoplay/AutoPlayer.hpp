@@ -80,6 +80,7 @@ private:
     int dialogues_ = 0;
     long countedSince_ = -1;  // the arrival on top of the last dialogue counted
     int mapSwitches_ = 0;
+    int continues_ = 0;
     int dialogueToSkip_ = -1;
     const ScreenBase* skippedDialogue_ = nullptr;
     bool done_ = false;

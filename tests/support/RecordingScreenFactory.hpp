@@ -29,6 +29,7 @@ public:
         return make("map:" + std::to_string(view) + ":" + std::to_string(mode) + (listener ? ":listened" : ""));
     }
     ScreenBase* pieceFound(int location) override { return make("piece:" + std::to_string(location)); }
+    ScreenBase* afterCompletedScene() override { return make("afterCompletedScene"); }
     ScreenBase* sceneIntro(int /*sceneId*/, SceneIntroListener* /*listener*/) override { return nullptr; }
 
     std::vector<std::string> made;

@@ -227,9 +227,16 @@ ScreenBase* GameFlow::continueGame() {
         return createScreen(ScreenTypes::MainMenu, FlowParameters());
     }
     const SessionRecord* session = player->currentSessionRecord();
-    // A session id without its record cannot say where it stands: build the current entry again.
-    if (!session) {
+    // A session id without its record cannot say where it stands, and a game
+    // left on the minigame, cut-scene or ending after a session stands past
+    // it: the current entry again.
+    if (!session || !standsOnSession(player->currentSession)) {
         return nextScreen(false);
+    }
+    // A game left on a completed scene or its piece goes on from there; the scene is not played again.
+    const SceneState* current = session->findSceneState(player->currentScene);
+    if (current && current->completed && factory_) {
+        return factory_->afterCompletedScene();
     }
     bool locationOpen = false;
     bool sceneOpen = false;
@@ -244,6 +251,14 @@ ScreenBase* GameFlow::continueGame() {
         return createScreen(ScreenTypes::Map, FlowParameters());
     }
     return nextScreen(true);
+}
+
+bool GameFlow::standsOnSession(int sessionId) const {
+    if (position_ < 0 || position_ >= static_cast<int>(entries_.size())) {
+        return false;
+    }
+    const FlowEntry& entry = entries_[static_cast<std::size_t>(position_)];
+    return entry.type == ScreenTypes::GamePartSession && entry.parameters.number("sessionID", 0) == sessionId;
 }
 
 ScreenBase* GameFlow::dialogue(const std::string& fileName, int musicId, bool justPlayAnimation) {

@@ -87,6 +87,8 @@ private:
     ScreenBase* currentScene(const PlayerProfile& profile, const FlowParameters& parameters);
     ScreenBase* dialogue(const std::string& fileName, int musicId, bool justPlayAnimation);
     ScreenBase* newLocation(int sceneId, bool advance);
+    // Whether the flow stands on the entry of that game part session.
+    bool standsOnSession(int sessionId) const;
     static PlayerProfile* profile();
 
     std::unique_ptr<ScreenFactory> factory_;

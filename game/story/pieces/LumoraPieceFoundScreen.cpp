@@ -265,7 +265,9 @@ void LumoraPieceFoundScreen::onMousePressed(const MouseEvent& /*event*/) {
     if (getPhase() != Shown) {
         return;
     }
-    startLeave(viewOnly_ ? PieceStory::BackToMenu : PieceStory::leaveCode(profile(), location_), true);
+    // The painting opened from the main menu goes back there; after a
+    // location (even with the painting already whole) the story goes on.
+    startLeave(location_ < 0 ? PieceStory::BackToMenu : PieceStory::leaveCode(profile(), location_), true);
 }
 
 void LumoraPieceFoundScreen::onLeft(int result) {

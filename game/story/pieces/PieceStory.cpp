@@ -5,6 +5,7 @@
 #include "game/persistence/LocationEntry.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
 #include "game/persistence/SessionRecord.hpp"
+#include "game/scene/play/SceneProgress.hpp"
 #include "game/story/flow/FlowParameters.hpp"
 #include "game/story/flow/GameFlow.hpp"
 #include "game/story/flow/ScreenTypes.hpp"
@@ -89,6 +90,31 @@ int leaveCode(const PlayerProfile* profile, int locationNumber) {
         return (entry->present.opened && !entry->present.completed) || (entry->past.opened && !entry->past.completed);
     });
     return third && sceneOpen ? ToMap : StoryGoesOn;
+}
+
+bool isPieceOwed(const PlayerProfile& profile) {
+    int earned = 0;
+    for (const auto& session : profile.sessions) {
+        earned += static_cast<int>(std::count_if(session->locations.begin(), session->locations.end(),
+                                                 [](const auto& location) {
+                                                     return location->present.completed && location->past.completed;
+                                                 }));
+    }
+    const int handedOut = profile.pieceCursor + 1;
+    return handedOut < earned && handedOut < static_cast<int>(profile.pieceOrder.size());
+}
+
+ScreenBase* afterCompletedScene() {
+    PlayerProfile* player = PlayerProfiles::instance().currentProfile();
+    SessionRecord* session = player ? player->currentSessionRecord() : nullptr;
+    if (!session) {
+        return GameFlow::instance().nextScreen(false);
+    }
+    ScreenFactory* screens = GameFlow::instance().screens();
+    if (screens && isPieceOwed(*player)) {
+        return screens->pieceFound(SceneProgress::locationOf(player->currentScene));
+    }
+    return storyGoesOn(*player, *session);
 }
 
 ScreenBase* next(int leaveCode) {

@@ -36,5 +36,12 @@ int leaveCode(const PlayerProfile* profile, int locationNumber);
 // The screen that follows a leave code (through the flow and its screen
 // factory), or none.
 ScreenBase* next(int leaveCode);
+// Whether a location has both its scenes completed and the player has not
+// had its piece (each such location earns one, in order).
+bool isPieceOwed(const PlayerProfile& profile);
+// Where the session goes on from the profile's current scene, which is
+// completed: the painting with the location's piece when it is still owed
+// (the game ended between the scene and its piece), else as after the piece.
+ScreenBase* afterCompletedScene();
 
 }  // namespace PieceStory

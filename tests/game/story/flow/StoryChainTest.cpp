@@ -1,6 +1,7 @@
 // What follows a story dialogue, and the main menu's new game and continue
 // and the map's choice of a location.
 #include "FlowFixture.hpp"
+#include "support/RecordingScreenFactory.hpp"
 
 namespace {
 
@@ -165,6 +166,33 @@ TEST_F(MainMenuCommands, ContinueGoesBackToWhereTheProfileStands) {
     profile.currentSession = 42;
     EXPECT_EQ(describe(take(flow().continueGame())), "MgPlaceHolder caption=FIRST configFile=first.xml type=MgPlaceHolder");
     EXPECT_EQ(flow().position(), 1);
+}
+
+TEST_F(MainMenuCommands, ContinueNeitherPlaysACompletedSceneAgainNorSkipsWhatFollowsASession) {
+    flow().setScreenFactory(std::make_unique<RecordingScreenFactory>());
+    PlayerProfile& profile = player({0, 5, 11, 2});
+    take(flow().nextScreen(false));
+    SessionRecord& session = *profile.sessions[0];
+    // Left on the piece of the first location, the others not begun.
+    session.locations[0]->present.completed = session.locations[0]->past.completed = true;
+    session.locations[0]->thirdFlag = true;
+    profile.currentScene = 200;
+    EXPECT_EQ(describe(take(flow().continueGame())), "afterCompletedScene");
+    EXPECT_EQ(flow().position(), 0);
+
+    // Every scene completed and the game left on the minigame after the session: that minigame.
+    for (const auto& location : session.locations) {
+        location->present.completed = location->past.completed = location->thirdFlag = true;
+    }
+    profile.currentScene = -1;
+    flow().setPosition(1);
+    EXPECT_EQ(describe(take(flow().continueGame())), "MgPlaceHolder caption=FIRST configFile=first.xml type=MgPlaceHolder");
+    EXPECT_EQ(flow().position(), 1);
+    // Left on the ending: the ending again, not the entry after it.
+    flow().setPosition(6);
+    EXPECT_EQ(describe(take(flow().continueGame())),
+              "DialogScreen content/story/dialogs/CutScene_6.xml  12abc x true 1");
+    EXPECT_EQ(flow().position(), 6);
 }
 
 TEST_F(MainMenuCommands, AChosenLocationStartsAnUnplayedSessionOrResumesAStartedOne) {

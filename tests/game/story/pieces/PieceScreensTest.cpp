@@ -85,13 +85,23 @@ TEST_F(PieceScreensTest, TheMainMenusPaintingShowsExactlyThePiecesFound) {
     EXPECT_EQ(factory_->made.back(), "mainMenu");
 }
 
-TEST_F(PieceScreensTest, AWholePaintingOpensViewOnly) {
+TEST_F(PieceScreensTest, AWholePaintingOpensViewOnlyAndTheStoryGoesOn) {
     for (int id = 0; id < 20; ++id) {
         ada().piecesShown[id] = true;
     }
+    SessionRecord& session = startSession(ada(), 1, {0, 4});
+    session.locations[0]->present.completed = session.locations[0]->past.completed = true;
+    session.locations[0]->thirdFlag = true;
+    session.locations[1]->present.opened = true;
     LumoraPieceFoundScreen* screen = push(new LumoraPieceFoundScreen(false, 0));
     EXPECT_TRUE(screen->isViewOnly());
     EXPECT_EQ(ada().pieceCursor, -1);
+    frames(8);
+    clickScreen();
+    frames(10);
+    // A second game after the painting was finished: no piece, yet the session goes on.
+    ASSERT_FALSE(factory_->made.empty());
+    EXPECT_EQ(factory_->made.back(), "map:0:-1");
 }
 
 TEST_F(PieceScreensTest, TheProgressScreenListsBadgesOfOpenedScenesAndResetsAtTheEnd) {

@@ -83,6 +83,33 @@ TEST_F(PieceStoryTest, AfterThePresentScenesPieceThePastSceneFollowsUnlessItIsDo
     EXPECT_EQ(after(PieceStory::StoryGoesOn), "map:1:-1");
 }
 
+TEST_F(PieceStoryTest, AGameLeftOnACompletedSceneGetsItsPieceOnlyWhileItIsOwed) {
+    ada().pieceOrder = {7, 9, 0};
+    ada().pieceCursor = -1;
+    finish(location(0).present);
+    finish(location(0).past);
+    ada().currentScene = 200;
+    // Stopped between the scene and its piece.
+    EXPECT_TRUE(PieceStory::isPieceOwed(ada()));
+    std::unique_ptr<ScreenBase> piece(PieceStory::afterCompletedScene());
+    ASSERT_TRUE(piece);
+    EXPECT_EQ(piece->getName(), "piece:0");
+
+    // Stopped on the piece, which is saved as it is found: the story goes on as after it.
+    ada().pieceCursor = 0;
+    EXPECT_FALSE(PieceStory::isPieceOwed(ada()));
+    std::unique_ptr<ScreenBase> next(PieceStory::afterCompletedScene());
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->getName(), ScreenTypes::NewLocation);
+    EXPECT_EQ(ada().currentScene, 101);
+
+    // A second game after the painting was finished owes nothing.
+    finish(location(1).present);
+    finish(location(1).past);
+    ada().pieceOrder = {7};
+    EXPECT_FALSE(PieceStory::isPieceOwed(ada()));
+}
+
 TEST_F(PieceStoryTest, AfterThePastScenesPieceTheNextNewLocationOrTheMapOrTheFlowFollows) {
     finish(location(0).present);
     finish(location(0).past);
