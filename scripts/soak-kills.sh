@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/soak kills N [--seed S]: plays the whole game with the bot again and again and
 # kills the game (SIGKILL) at random moments, many of them in the middle of
-# writing the save file, until N kills have happened. After each kill the game
+# writing the save file and many on a chosen kind of screen, until N kills
+# have happened. After each kill the game
 # starts again on the same save folder and the bot continues the profile;
 # every play-through must reach the credits. The game is the bot's headless
 # run of the real game (build/tests/autoplay), which kills itself. After every restart the save file
@@ -22,6 +23,10 @@ trap 'rm -rf "$work"' EXIT
 fail() { trap - EXIT; echo "soak kills: $* (save folders kept in $work)"; exit 1; }
 
 declare -A by_screen
+# Every kind of screen a play-through passes (the map only after a kill).
+screens=(LogoSeqManager DialogScreen PlayerProfilesMenu PlayerNameEntry MainMenu SceneIntro HOScene
+  NewLocationScreen LumoraPieceFoundScreen NewMapScreen MgKlotsky MgMemory MgConcentricDials MgShooter
+  PlayerProgressScreen OptionsMenu CreditsScreen)
 kills=0
 in_save=0
 plays=0
@@ -52,12 +57,16 @@ while [ "$kills" -lt "$target" ]; do
     runs=$((runs + 1))
     [ "$runs" -le 400 ] || fail "play-through $plays did not finish in 400 runs"
     args=(--content build/content --save-dir "$folder" --seed $((seed + plays)) --style "$style" --status "$work/status")
-    # The kill comes at a random frame of the run (the game's own pace does
-    # not matter), or in the middle of one of its saves.
+    # The kill comes in the middle of one of the run's saves, a little after
+    # a chosen kind of screen comes on top, or at a random frame of the run
+    # (the game's own pace does not matter).
     saving=0
-    if [ $((RANDOM % 10)) -lt 4 ]; then
+    draw=$((RANDOM % 10))
+    if [ "$draw" -lt 4 ]; then
       saving=1
       args+=(--kill-in-save "$((1 + RANDOM % 25)):$((RANDOM % 5))")
+    elif [ "$draw" -lt 7 ]; then
+      args+=(--kill-on-screen "${screens[RANDOM % ${#screens[@]}]}:$((RANDOM % 240))")
     else
       args+=(--kill-at-frame "$((200 + (RANDOM * 32768 + RANDOM) % 40000))")
     fi

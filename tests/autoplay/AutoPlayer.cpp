@@ -139,6 +139,9 @@ void AutoPlayer::observe(ScreenBase* top) {
     lastScreen_ = top ? top->getName() : std::string();
     if (top) {
         ++record_.screens[top->getName()];
+        if (top->getName() == killScreen_ && killFrame_ == 0) {
+            killFrame_ = frame_ + 1 + killDelay_;
+        }
     }
     mapSwitches_ = 0;
     if (!statusFile_.empty()) {

@@ -44,6 +44,11 @@ public:
     // Kills the process (SIGKILL) at the start of that frame, as the task
     // manager would (0: never).
     void setKillFrame(long frame) { killFrame_ = frame; }
+    // Kills it that many frames after the named screen first comes on top.
+    void setKillScreen(const std::string& name, long delay) {
+        killScreen_ = name;
+        killDelay_ = delay;
+    }
 
 private:
     void observe(ScreenBase* top);
@@ -77,6 +82,8 @@ private:
     long idleSince_ = 0;
     long frameLimit_ = 3000000;
     long killFrame_ = 0;
+    std::string killScreen_;
+    long killDelay_ = 0;
     int dialogues_ = 0;
     long countedSince_ = -1;  // the arrival on top of the last dialogue counted
     int mapSwitches_ = 0;

@@ -34,11 +34,15 @@ float DialsHand::angleAt(int x, int y) const {
 }
 
 std::string DialsHand::play(BotHands& hands) {
-    if (!ScreenLook::takesInput(game_) || game_.getPuzzle().isSolved()) {
+    if (!ScreenLook::takesInput(game_)) {
         return std::string();
     }
+    // A ring dragged exactly home still waits for the button to come up.
     if (held_) {
         turn(hands);
+        return std::string();
+    }
+    if (game_.getPuzzle().isSolved()) {
         return std::string();
     }
     if (grabs_ > kGrabsPerRing * static_cast<int>(game_.getDials().size())) {

@@ -7,12 +7,14 @@
 //   autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty]
 //            [--record FILE] [--frame-limit N] [--minigame TYPE FILE]
 //            [--status FILE] [--kill-at-frame F] [--kill-in-save N:M]
+//            [--kill-on-screen NAME:F]
 //
 // --record writes the input as a script that `chrona --script` replays in
 // the real game. --minigame starts the game in that minigame (MgKlotsky and
 // its file, ...) and ends the run when the minigame has left. --status keeps
 // the name of the screen on top in FILE.
 // --kill-at-frame kills the process (SIGKILL) at the start of frame F;
+// --kill-on-screen F frames after the screen NAME first comes on top;
 // --kill-in-save kills it during its N-th save, at moment
 // M (0 after opening the new file, 1 half-way through writing it, 2 before
 // flushing, 3 before it replaces the old one, 4 just after). The first line
@@ -35,7 +37,7 @@ namespace {
 int usage() {
     std::cout << "usage: autoplay --content DIR --save-dir DIR --seed N [--style careful|hasty] [--record FILE] "
                  "[--frame-limit N] [--minigame TYPE FILE] [--status FILE] [--kill-at-frame F] "
-                 "[--kill-in-save N:M]\n";
+                 "[--kill-in-save N:M] [--kill-on-screen NAME:F]\n";
     return 2;
 }
 
@@ -52,6 +54,8 @@ int main(int argc, char** argv) {
     std::string status;
     int killSave = 0;
     long killFrame = 0;
+    std::string killScreen;
+    long killDelay = 0;
     int killMoment = 0;
     bool seeded = false;
     bool oneMinigame = false;
@@ -76,6 +80,9 @@ int main(int argc, char** argv) {
             frameLimit = std::atol(value.c_str());
         } else if (option == "--kill-at-frame") {
             killFrame = std::atol(value.c_str());
+        } else if (option == "--kill-on-screen" && value.find(':') != std::string::npos) {
+            killScreen = value.substr(0, value.find(':'));
+            killDelay = std::atol(value.c_str() + value.find(':') + 1);
         } else if (option == "--minigame") {
             options.minigameType = value;
             options.minigameFile = argv[++i + 1];
@@ -103,6 +110,7 @@ int main(int argc, char** argv) {
     }
     bot.setStatusFile(status);
     bot.setKillFrame(killFrame);
+    bot.setKillScreen(killScreen, killDelay);
     options.driver = &bot;
     KillingFileSystem killer(killSave, static_cast<KillingFileSystem::Moment>(killMoment));
     try {

@@ -65,6 +65,16 @@ TEST(MinigameHands, EveryStoryMinigameIsSolvedByInputAlone) {
     }
 }
 
+TEST(MinigameHands, ARingDraggedExactlyHomeIsStillLetGo) {
+    // With seed 105 the last ring's drag ends exactly on its home angle: the
+    // puzzle counts as solved while the button is still down, and the game
+    // ends only when it comes up.
+    const BotRun run = play("MgConcentricDials", "content/config/minigames/ConcentricDials/dials01.xml", 105);
+    SCOPED_TRACE(run.output);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.figure("minigames: solved="), 1);
+}
+
 TEST(MinigameHands, TheSameSeedPlaysTheSameGameAndAnotherSeedAnother) {
     TempFolder folder;
     const std::string file = "content/config/minigames/Memory/memory01.xml";
