@@ -23,6 +23,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { trap - EXIT; echo "soak kills: $* (save folders kept in $work)"; exit 1; }
 
 declare -A by_screen
+next_screen=0
 # Every kind of screen a play-through passes (the map only after a kill).
 screens=(LogoSeqManager DialogScreen PlayerProfilesMenu PlayerNameEntry MainMenu SceneIntro HOScene
   NewLocationScreen LumoraPieceFoundScreen NewMapScreen MgKlotsky MgMemory MgConcentricDials MgShooter
@@ -65,8 +66,10 @@ while [ "$kills" -lt "$target" ]; do
     if [ "$draw" -lt 4 ]; then
       saving=1
       args+=(--kill-in-save "$((1 + RANDOM % 25)):$((RANDOM % 5))")
-    elif [ "$draw" -lt 7 ]; then
-      args+=(--kill-on-screen "${screens[RANDOM % ${#screens[@]}]}:$((RANDOM % 240))")
+    elif [ "$draw" -lt 8 ]; then
+      # The kinds in turn; the bot acts on a screen after 20 frames.
+      args+=(--kill-on-screen "${screens[next_screen % ${#screens[@]}]}:$((RANDOM % 40))")
+      next_screen=$((next_screen + 1))
     else
       args+=(--kill-at-frame "$((200 + (RANDOM * 32768 + RANDOM) % 40000))")
     fi
@@ -76,7 +79,7 @@ while [ "$kills" -lt "$target" ]; do
     [ ! -d "$folder" ] || cp -r "$folder" "$folder.before"
     rc=0
     # The subshell keeps the shell's "Killed" notice to itself.
-    (build/tests/autoplay "${args[@]}" >"$work/out" 2>"$work/err") 2>/dev/null || rc=$?
+    (build/tests/autoplay "${args[@]}" >"$work/out" 2>"$work/err"; exit $?) 2>/dev/null || rc=$?
     [ -s "$work/out" ] || fail "play-through $plays: a run did not say what the save held"
     standing "$work/out"
     if [ "$last_profiles" -gt 0 ] && [ "$profiles" -lt "$last_profiles" ]; then
