@@ -310,7 +310,7 @@ void AutoPlayer::map(ScreenBase& screen) {
         ++mapSwitches_;
         return;
     }
-    fail("no place in progress can be chosen on the map");
+    fail("no place in progress can be chosen on the map (" + whereTheProfileStands(*player) + ")");
 }
 
 void AutoPlayer::progress(ScreenBase& screen) {

@@ -110,11 +110,12 @@ ScreenBase* afterCompletedScene() {
     if (!session) {
         return GameFlow::instance().nextScreen(false);
     }
+    const int location = SceneProgress::locationOf(player->currentScene);
     ScreenFactory* screens = GameFlow::instance().screens();
     if (screens && isPieceOwed(*player)) {
-        return screens->pieceFound(SceneProgress::locationOf(player->currentScene));
+        return screens->pieceFound(location);
     }
-    return storyGoesOn(*player, *session);
+    return next(leaveCode(player, location));
 }
 
 ScreenBase* next(int leaveCode) {

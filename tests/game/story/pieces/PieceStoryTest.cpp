@@ -108,6 +108,15 @@ TEST_F(PieceStoryTest, AGameLeftOnACompletedSceneGetsItsPieceOnlyWhileItIsOwed) 
     finish(location(1).past);
     ada().pieceOrder = {7};
     EXPECT_FALSE(PieceStory::isPieceOwed(ada()));
+
+    // The session's last piece had: the flow moves on, even from a present
+    // whose past was completed first.
+    finish(location(2).present);
+    finish(location(2).past);
+    ada().currentScene = 102;
+    std::unique_ptr<ScreenBase> entry(PieceStory::afterCompletedScene());
+    EXPECT_TRUE(entry);
+    EXPECT_EQ(flow().position(), 1);
 }
 
 TEST_F(PieceStoryTest, AfterThePastScenesPieceTheNextNewLocationOrTheMapOrTheFlowFollows) {
