@@ -111,6 +111,11 @@ ScreenBase* afterCompletedScene() {
         return GameFlow::instance().nextScreen(false);
     }
     const int location = SceneProgress::locationOf(player->currentScene);
+    const LocationEntry* entry = session->findLocation(location);
+    if (!entry || !entry->present.completed || !entry->past.completed) {
+        // The location's other scene is still to be played: as after this one.
+        return storyGoesOn(*player, *session);
+    }
     ScreenFactory* screens = GameFlow::instance().screens();
     if (screens && isPieceOwed(*player)) {
         return screens->pieceFound(location);

@@ -86,6 +86,18 @@ TEST_F(PieceStoryTest, AfterThePresentScenesPieceThePastSceneFollowsUnlessItIsDo
 TEST_F(PieceStoryTest, AGameLeftOnACompletedSceneGetsItsPieceOnlyWhileItIsOwed) {
     ada().pieceOrder = {7, 9, 0};
     ada().pieceCursor = -1;
+    // A present completed, its past begun: the past, whatever else is open.
+    finish(location(0).present);
+    location(0).thirdFlag = true;
+    location(0).past.opened = true;
+    location(0).past.collectedItems = {{1, 0}};
+    location(0).past.goalItems = {{2, 0}};
+    ada().currentScene = 100;
+    std::unique_ptr<ScreenBase> past(PieceStory::afterCompletedScene());
+    ASSERT_TRUE(past);
+    EXPECT_EQ(past->getName(), ScreenTypes::Scene);
+    EXPECT_EQ(ada().currentScene, 200);
+
     finish(location(0).present);
     finish(location(0).past);
     ada().currentScene = 200;
