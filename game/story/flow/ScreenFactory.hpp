@@ -34,9 +34,10 @@ public:
     // the painting as it stands.
     virtual ScreenBase* pieceFound(int location) = 0;
     // Where a session goes on when the game was left on a scene already
-    // completed: that location's piece if the player has not had it yet,
-    // else what follows the piece (the past scene, the next location, the
-    // map or the next flow entry).
+    // completed: the location's other scene when that is still to be
+    // played, else the location's piece if the player has not had it yet,
+    // else what follows the piece (the next location, the map or the next
+    // flow entry).
     virtual ScreenBase* afterCompletedScene() = 0;
     // The caption over a scene as it opens; none when there is nothing to show.
     virtual ScreenBase* sceneIntro(int sceneId, SceneIntroListener* listener) = 0;
