@@ -34,8 +34,9 @@ public:
     // the painting as it stands.
     virtual ScreenBase* pieceFound(int location) = 0;
     // Where a session goes on when the game was left on a scene already
-    // completed: the location's other scene when that is still to be
-    // played, else the location's piece if the player has not had it yet,
+    // completed: the scene again while the location's other scene is still
+    // to be played (its ending leads there), else the location's piece if
+    // the player has not had it yet,
     // else what follows the piece (the next location, the map or the next
     // flow entry).
     virtual ScreenBase* afterCompletedScene() = 0;

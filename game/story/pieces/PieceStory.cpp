@@ -113,8 +113,9 @@ ScreenBase* afterCompletedScene() {
     const int location = SceneProgress::locationOf(player->currentScene);
     const LocationEntry* entry = session->findLocation(location);
     if (!entry || !entry->present.completed || !entry->past.completed) {
-        // The location's other scene is still to be played: as after this one.
-        return storyGoesOn(*player, *session);
+        // The location's other scene is still to be played: the scene
+        // again, whose ending leads there (a present through its portal).
+        return GameFlow::instance().nextScreen(false);
     }
     ScreenFactory* screens = GameFlow::instance().screens();
     if (screens && isPieceOwed(*player)) {

@@ -40,8 +40,8 @@ ScreenBase* next(int leaveCode);
 // had its piece (each such location earns one, in order).
 bool isPieceOwed(const PlayerProfile& profile);
 // Where the session goes on from the profile's current scene, which is
-// completed: as after that scene while the location's other scene is still
-// to be played; else the painting with the location's piece when it is
+// completed: the scene again while the location's other scene is still to
+// be played (its ending leads there); else the painting with the location's piece when it is
 // still owed (the game ended between the scene and its piece), else as
 // after the piece.
 ScreenBase* afterCompletedScene();

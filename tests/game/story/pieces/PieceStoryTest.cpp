@@ -91,7 +91,8 @@ TEST_F(PieceStoryTest, AfterThePresentScenesPieceThePastSceneFollowsUnlessItIsDo
 TEST_F(PieceStoryTest, AGameLeftOnACompletedSceneGetsItsPieceOnlyWhileItIsOwed) {
     ada().pieceOrder = {7, 9, 0};
     ada().pieceCursor = -1;
-    // A present completed, its past begun: the past, whatever else is open.
+    // A present completed, its past begun: the present again, whose ending
+    // leads through the portal.
     finish(location(0).present);
     location(0).thirdFlag = true;
     location(0).past.opened = true;
@@ -99,7 +100,7 @@ TEST_F(PieceStoryTest, AGameLeftOnACompletedSceneGetsItsPieceOnlyWhileItIsOwed) 
     location(0).past.goalItems = {{2, 0}};
     ada().currentScene = 100;
     EXPECT_EQ(afterCompletedScene(), ScreenTypes::Scene);
-    EXPECT_EQ(ada().currentScene, 200);
+    EXPECT_EQ(ada().currentScene, 100);
 
     finish(location(0).present);
     finish(location(0).past);
