@@ -1,6 +1,7 @@
 #include "game/story/pieces/PieceStory.hpp"
 
 #include <algorithm>
+#include <memory>
 
 #include "game/persistence/LocationEntry.hpp"
 #include "game/persistence/PlayerProfiles.hpp"
@@ -20,10 +21,13 @@ ScreenBase* map(int view) {
     return screens ? screens->map(nullptr, view, MapPins::NormalMode) : nullptr;
 }
 
+// Both scenes of the location completed: it has earned its piece.
+bool isDone(const std::unique_ptr<LocationEntry>& location) {
+    return location->present.completed && location->past.completed;
+}
+
 bool allCompleted(const SessionRecord& session) {
-    return std::all_of(session.locations.begin(), session.locations.end(), [](const auto& location) {
-        return location->present.completed && location->past.completed;
-    });
+    return std::all_of(session.locations.begin(), session.locations.end(), isDone);
 }
 
 // The session goes on after a piece: the past scene of a present one, the
@@ -95,10 +99,7 @@ int leaveCode(const PlayerProfile* profile, int locationNumber) {
 bool isPieceOwed(const PlayerProfile& profile) {
     int earned = 0;
     for (const auto& session : profile.sessions) {
-        earned += static_cast<int>(std::count_if(session->locations.begin(), session->locations.end(),
-                                                 [](const auto& location) {
-                                                     return location->present.completed && location->past.completed;
-                                                 }));
+        earned += static_cast<int>(std::count_if(session->locations.begin(), session->locations.end(), isDone));
     }
     const int handedOut = profile.pieceCursor + 1;
     return handedOut < earned && handedOut < static_cast<int>(profile.pieceOrder.size());
@@ -106,12 +107,9 @@ bool isPieceOwed(const PlayerProfile& profile) {
 
 ScreenBase* afterCompletedScene() {
     PlayerProfile* player = PlayerProfiles::instance().currentProfile();
-    SessionRecord* session = player ? player->currentSessionRecord() : nullptr;
-    if (!session) {
-        return GameFlow::instance().nextScreen(false);
-    }
-    const int location = SceneProgress::locationOf(player->currentScene);
-    const LocationEntry* entry = session->findLocation(location);
+    const SessionRecord* session = player ? player->currentSessionRecord() : nullptr;
+    const int location = player ? SceneProgress::locationOf(player->currentScene) : -1;
+    const LocationEntry* entry = session ? session->findLocation(location) : nullptr;
     if (!entry || !entry->present.completed || !entry->past.completed) {
         // The location's other scene is still to be played: the scene
         // again, whose ending leads there (a present through its portal).
